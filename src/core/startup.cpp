@@ -1,0 +1,60 @@
+#include "core/startup.h"
+
+#include "core/artwork.h"
+#include "core/datam.h"
+#include "core/forms.h"
+#include "core/pwait2f.h"
+#include "core/pwait_procf.h"
+#include "core/pwaitform.h"
+#include "core/uzenetmod.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+
+namespace core {
+
+Ttolto::Ttolto(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Ttolto"));
+    setFixedSize(480, 280);
+}
+
+void Ttolto::showCentered()
+{
+    if (QScreen* s = QGuiApplication::primaryScreen()) move(s->geometry().center() - rect().center());
+    show();
+    repaint();
+}
+
+void Ttolto::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, artwork::splash(size()));
+}
+
+void createCoreForms()
+{
+    Forms::add(new Tuzi);
+    pwait();
+    pwait2();
+    pwaitProc();
+}
+
+int runMessageLoop(QApplication& app, QWidget* loginWindow)
+{
+    Tdm& d = dm();
+    d.connect_result = d.kapcskiep();
+    loginWindow->show();
+    const int rc = app.exec();
+    if (d.restart_requested) restartProgram();
+    return rc;
+}
+
+bool restartProgram()
+{
+    return QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+}
+
+}  // namespace core
