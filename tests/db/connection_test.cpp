@@ -21,7 +21,7 @@ protected:
         database = std::make_unique<TestDatabase>();
         ASSERT_EQ(conn.connect(database->admin()).toStdString(), "Ok");
         conn.exec(QStringLiteral(
-            "create sequence gen_id;"
+            // gen_id is the schema's own shared key sequence
             "create table item (id integer primary key default nextval('gen_id'), name text unique, n double precision, b bytea);"
             "create table ref (id serial primary key, item_id integer references item(id));"));
     }
