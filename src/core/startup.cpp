@@ -52,9 +52,20 @@ int runMessageLoop(QApplication& app, QWidget* loginWindow)
     return rc;
 }
 
+namespace {
+QString& restartExecutable()
+{
+    static QString path;
+    return path;
+}
+}  // namespace
+
+void setRestartExecutable(const QString& path) { restartExecutable() = path; }
+
 bool restartProgram()
 {
-    return QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    const QString exe = restartExecutable().isEmpty() ? QCoreApplication::applicationFilePath() : restartExecutable();
+    return QProcess::startDetached(exe, {});
 }
 
 }  // namespace core

@@ -29,5 +29,7 @@ int runMessageLoop(QApplication& app, QWidget* loginWindow);
 
 // Starts the running executable anew (no arguments); false when that failed.
 bool restartProgram();
+// The executable restartProgram starts (the running one unless set; for tests).
+void setRestartExecutable(const QString& path);
 
 }  // namespace core
