@@ -139,7 +139,7 @@ TEST(KepletDelegate, SelectedOrCurrentRowGetsTheSelectionColour)
 TEST(KepletDelegate, DrawsOnlyTheNamedFieldOfADatasetGrid)
 {
     db::Connection conn;
-    ASSERT_EQ(conn.connect(testing_support::superuserSettings()), QStringLiteral("Ok"));
+    ASSERT_EQ(conn.connect(testing_support::superuserSettings()).toStdString(), "Ok");
     db::Query q(&conn);
     q.open(QStringLiteral("select 7 as elem_kod, 'SiO") + br + "2" + br + QStringLiteral("' as elem_inev"));
     DBGrid grid;
