@@ -97,8 +97,17 @@ Tpwait2::Tpwait2(QWidget* parent) : QDialog(parent)
     layout->setContentsMargins(14, 10, 14, 10);
     layout->addWidget(label);
     layout->addWidget(panel_);
-    setStyleSheet(QStringLiteral("Tpwait2 { background: rgb(255,236,214); border: 2px solid rgb(196,132,72); }"));
-    setFixedSize(300, 90);
+    setStyleSheet(QStringLiteral("#Tpwait2 { background: rgb(255,236,214); border: 2px solid rgb(196,132,72); }"));
+    setFixedWidth(300);
+    fitHeight();
+}
+
+void Tpwait2::fitHeight()
+{
+    // the window ends 10 pixels below the panel
+    resize(width(), sizeHint().height());
+    layout()->activate();
+    setFixedHeight(panel_->geometry().bottom() + 1 + 10);
 }
 
 Tpwait2* pwait2()

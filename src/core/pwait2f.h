@@ -43,6 +43,8 @@ class Tpwait2 : public QDialog {
 public:
     explicit Tpwait2(QWidget* parent = nullptr);
     WaitBarPanel* panel() const { return panel_; }
+    // height: the panel's top plus its height plus 10 pixels
+    void fitHeight();
 
 private:
     WaitBarPanel* panel_;

@@ -12,10 +12,13 @@ Tpwait_proc::Tpwait_proc(QObject* parent) : QObject(parent) { setObjectName(QStr
 void Tpwait_proc::indit()
 {
     Tpwait2* w = pwait2();
-    if (QScreen* s = QGuiApplication::primaryScreen()) w->move(s->availableGeometry().center() - w->rect().center());
-    w->show();
-    w->raise();
+    // a second indit while one runs restarts the one animation: there is never a
+    // second one that no leallit could stop
     w->panel()->start();
+    w->show();
+    w->fitHeight();
+    if (QScreen* s = QGuiApplication::primaryScreen()) w->move(s->availableGeometry().center() - w->rect().center());
+    w->raise();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -23,6 +26,8 @@ void Tpwait_proc::leallit()
 {
     Tpwait2* w = pwait2();
     w->panel()->stop();
+    // the window has no height any more; a window without height shows nothing,
+    // so it is taken down
     w->hide();
 }
 

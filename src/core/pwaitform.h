@@ -3,6 +3,8 @@
 // database action and enable its 10 ms timer afterwards; the timer closes the
 // window at its first tick once the program is back in its event loop. The timer
 // is never switched off again, so a later showing closes at the next tick too.
+// Ticks that arrive while a statement of the shared session runs do not count:
+// the work that showed the window is still going on.
 
 #include <QDialog>
 
@@ -20,6 +22,7 @@ public:
     bool timerEnabled() const;
 
 private:
+    void tick();
     QTimer* timer_;
 };
 

@@ -59,6 +59,8 @@ public:
     QString lastNotice() const { return lastNotice_; }
 
     PGconn* handle() const { return conn_; }
+    // true while a statement runs (the event loop is then only serving paints and timers)
+    bool busy() const { return busy_; }
 
 private:
     Dataset run(const QString& sql, const Params& params, bool wantRows);
