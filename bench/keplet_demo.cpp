@@ -1,7 +1,7 @@
 // Shows the formula controls side by side with the texts of the element and
 // isotope registers, to look at them on a real screen.
 //
-//   bench_keplet_demo [--list-only]
+//   bench_keplet_demo [--popup]   (--popup: the drop-down list opened)
 
 #include "controls/dbgrid.h"
 #include "controls/kep_sg.h"
@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTimer>
 #include <QWidget>
 
 int main(int argc, char** argv)
@@ -79,5 +80,6 @@ int main(int argc, char** argv)
 
     w.resize(900, 640);
     w.show();
+    if (app.arguments().contains("--popup")) QTimer::singleShot(500, combo, &QComboBox::showPopup);
     return app.exec();
 }

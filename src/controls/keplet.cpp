@@ -28,6 +28,7 @@ void Tkeplet::relayout()
     const QtKepletMetrics metrics(font(), this);
     const int base = roundHalfEven(fontPointSize(font()) * logicalDpiY() / 96.0);
     layout_ = layoutKeplet(szoveg_, base, font().family(), metrics, {false, 0.75, 1});
+    setAccessibleName(kepletPlain(szoveg_));
     const int height = 2 * QFontMetrics(font(), this).height();
     setFixedSize(layout_.endX, height);
     updateGeometry();
