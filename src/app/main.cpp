@@ -4,6 +4,7 @@
 #include "core/forms.h"
 #include "core/loginform.h"
 #include "core/startup.h"
+#include "reference/forms_reference.h"
 
 #include <QApplication>
 
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     auto* dm = new core::Tdm(&app);
     (void)dm;
     core::createCoreForms();
+    reference::createForms();
 
     return core::runMessageLoop(app, login);
 }

@@ -47,8 +47,18 @@ void DBGrid::setQuery(db::Query* query, std::vector<db::GridColumn> columns)
     model_ = new db::DatasetModel(query, this);
     model_->setColumns(std::move(columns));
     setModel(model_);
+    // a reset gives the header its default section sizes: put back either the
+    // specified widths or the ones the columns had before the load
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        keptWidths_.clear();
+        if (!widthsOnLoad_)
+            for (int c = 0; c < model_->columnCount(); ++c) keptWidths_.push_back(columnWidth(c));
+    });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-        applyWidths();
+        if (!widthsOnLoad_ && int(keptWidths_.size()) == model_->columnCount())
+            for (int c = 0; c < model_->columnCount(); ++c) setColumnWidth(c, keptWidths_[size_t(c)]);
+        else
+            applyWidths();
         if (model_->rowCount() > 0) setCurrentRow(0);
     });
     applyWidths();

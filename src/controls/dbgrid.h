@@ -37,6 +37,9 @@ public:
 
     // widths of the column specification again (after the owner changed them)
     void applyWidths();
+    // whether every load sets the specified widths again (default); off, the
+    // widths are set once and what the user dragged them to stays
+    void setWidthsOnLoad(bool on) { widthsOnLoad_ = on; }
 
 signals:
     void titleClicked(const QString& field);
@@ -49,6 +52,8 @@ protected:
 
 private:
     db::DatasetModel* model_ = nullptr;
+    bool widthsOnLoad_ = true;
+    std::vector<int> keptWidths_;
 };
 
 }  // namespace controls

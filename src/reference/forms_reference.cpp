@@ -1,0 +1,69 @@
+#include "reference/forms_reference.h"
+
+#include "core/datam.h"
+#include "core/forms.h"
+#include "core/modal.h"
+#include "core/openers.h"
+#include "reference/refedit.h"
+#include "reference/reflist.h"
+#include "reference/simplelists.h"
+
+#include <QPointer>
+#include <vector>
+
+namespace reference {
+namespace {
+
+std::vector<QPointer<QDialog>>& created()
+{
+    static std::vector<QPointer<QDialog>> w;
+    return w;
+}
+
+void createPair(const RefDesc& d)
+{
+    RefEdit* editor = d.editClass.isEmpty() ? nullptr : new RefEdit(d);
+    auto* list = new RefList(d, editor);
+    if (editor) {
+        core::Forms::add(editor);
+        created().emplace_back(editor);
+    }
+    core::Forms::add(list);
+    created().emplace_back(list);
+
+    QPointer<RefList> guarded(list);
+    std::function<void(const QStringList&)> prepare;
+    if (d.arg != ListArg::None)
+        prepare = [guarded](const QStringList& args) {
+            if (guarded) guarded->setArg(args.value(0));
+        };
+    core::dm().registerPicker(d.launcher, list, prepare);
+
+    if (d.pickOnly) return;
+    core::registerOpener(d.listClass, [guarded] {
+        if (!guarded) return;
+        const RefDesc& desc = guarded->desc();
+        if (!desc.menuArg.isEmpty()) guarded->setArg(desc.menuArg);
+        if (desc.menuSetsFlag) guarded->setBrowse(1);
+        core::showModal(guarded);
+    });
+}
+
+}  // namespace
+
+void createForms()
+{
+    for (const RefDesc& d : simpleLists()) createPair(d);
+    createPair(quantityNames());
+}
+
+void destroyForms()
+{
+    for (auto& w : created()) delete w.data();
+    created().clear();
+}
+
+RefList* listWindow(const QString& listClass) { return core::Forms::get<RefList>(listClass); }
+RefEdit* editWindow(const QString& editClass) { return core::Forms::get<RefEdit>(editClass); }
+
+}  // namespace reference

@@ -1,0 +1,22 @@
+#pragma once
+// The reference-list windows of this module: created once at start-up, after the
+// data module and the core windows, and shown again and again.
+
+#include <QString>
+
+namespace reference {
+
+class RefList;
+class RefEdit;
+
+// Creates every list and edit window, registers them as forms, registers each
+// list's picker launcher with the data module and an opener for each main-window
+// "Basic data" item.
+void createForms();
+// Destroys what createForms made (for tests, which bring up a data module each).
+void destroyForms();
+
+RefList* listWindow(const QString& listClass);
+RefEdit* editWindow(const QString& editClass);
+
+}  // namespace reference

@@ -1,0 +1,63 @@
+#pragma once
+// Fixture for the reference-list windows against a real server: the windows are
+// created for each test's data module, the scripted user drives them, and the
+// second session arranges rows and reads back what the windows wrote.
+
+#include "controls/dbgrid.h"
+#include "core/datam.h"
+#include "core/gradbtn.h"
+#include "reference/refedit.h"
+#include "reference/reflist.h"
+#include "support/testdb.h"
+
+#include <QLineEdit>
+#include <QStringList>
+#include <ostream>
+
+// readable texts in failure messages
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(QChar c, std::ostream* os) { *os << '\'' << QString(c).toStdString() << '\''; }
+
+namespace reftest {
+
+class RefWindows : public testing_support::DbTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    reference::RefList* list(const QString& listClass);
+    reference::RefEdit* editor(const QString& editClass);
+
+    // the table emptied (and whatever refers to it)
+    void clear(const QString& table);
+    // one row through the second session; returns the key
+    QString seed(const QString& sqlReturningKey, const QString& name, int number = 0);
+
+    // what the grid shows in a column, top to bottom
+    static QStringList shown(reference::RefList* w, const QString& field);
+    static QStringList captions(reference::RefList* w);
+    static std::vector<int> widths(reference::RefList* w);
+    // the row showing this key made current; false when the key is not listed
+    static bool select(reference::RefList* w, const QString& key);
+    static QString currentKey(reference::RefList* w);
+
+    // the user's hands
+    static void doubleClick(reference::RefList* w, int row);
+    static void pressEnter(reference::RefList* w);
+    static void clickTitle(reference::RefList* w, const QString& field);
+    static bool titleBold(reference::RefList* w, const QString& field);
+
+    // lets the event loop run long enough for the wait window's timer to close it
+    static void settle();
+
+    // the menu item of a list, with a handler for its showing
+    void browse(const QString& listClass, std::function<void(reference::RefList*)> handler);
+    // the next showing of a window runs the handler
+    template <class W>
+    void when(const QString& name, std::function<void(W*)> handler)
+    {
+        user->modal.on(name, [handler](QDialog* d) { handler(static_cast<W*>(d)); });
+    }
+};
+
+}  // namespace reftest
