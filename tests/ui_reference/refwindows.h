@@ -12,11 +12,6 @@
 
 #include <QLineEdit>
 #include <QStringList>
-#include <ostream>
-
-// readable texts in failure messages
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(QChar c, std::ostream* os) { *os << '\'' << QString(c).toStdString() << '\''; }
 
 namespace reftest {
 

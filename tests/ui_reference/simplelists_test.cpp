@@ -411,18 +411,18 @@ TEST_P(SimpleList, TitleSortSurvivesLaterLoadsAndShowings)
 TEST_P(SimpleList, StatementsRunBehindTheirWaitIndicator)
 {
     const QStringList keys = seedRows({"Alpha", "Bravo"});
-    std::vector<std::pair<QString, QChar>> seen;  // statement, indicator running meanwhile
+    std::vector<std::pair<QString, QString>> seen;  // statement, indicator running meanwhile
     // the wait window closes only once the event loop runs again, so a running
     // process indicator tells more than a wait window still on show
     dm->conn().setTrace([&](const QString& sql) {
         const bool window = core::pwait()->isVisible(), proc = core::pwaitProc()->running();
-        seen.emplace_back(sql, proc ? QLatin1Char('P') : window ? QLatin1Char('W') : QLatin1Char('-'));
+        seen.emplace_back(sql, QLatin1String(proc ? "P" : window ? "W" : "-"));
     });
     settle();
     auto kindOf = [&](const QString& prefix) {
         for (const auto& [sql, k] : seen)
             if (sql.startsWith(prefix)) return k;
-        return QChar('?');
+        return QStringLiteral("?");
     };
     const QStringList waits = split(c().waits);
     user->prompter.alwaysAnswer(true);
@@ -437,16 +437,16 @@ TEST_P(SimpleList, StatementsRunBehindTheirWaitIndicator)
         ASSERT_TRUE(select(w, keys[0]));
         w->deleteButton()->click();
     });
-    EXPECT_EQ(kindOf(QStringLiteral("select * from")), waits[0][0]);
-    if (d().reread) EXPECT_EQ(kindOf(QStringLiteral("select ") + name()), waits[1][0]);
-    EXPECT_EQ(kindOf(QStringLiteral("update")), waits[2][0]);
-    EXPECT_EQ(kindOf(QStringLiteral("delete")), waits[0][0]);
+    EXPECT_EQ(kindOf(QStringLiteral("select * from")), waits[0]);
+    if (d().reread) EXPECT_EQ(kindOf(QStringLiteral("select ") + name()), waits[1]);
+    EXPECT_EQ(kindOf(QStringLiteral("update")), waits[2]);
+    EXPECT_EQ(kindOf(QStringLiteral("delete")), waits[0]);
     // the refresh after "Edit": the list's indicator, or none for the lists that
     // show one only around their load and delete
     int loads = 0;
     for (const auto& [sql, k] : seen)
         if (sql.startsWith(QLatin1String("select * from")) && ++loads == 2)
-            EXPECT_EQ(k, d().waitOnAddEdit ? waits[0][0] : QChar('-'));
+            EXPECT_EQ(k, d().waitOnAddEdit ? waits[0] : QStringLiteral("-"));
     EXPECT_EQ(stored(keys[1]), "Bravo 2");
 }
 
