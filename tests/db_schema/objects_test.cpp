@@ -240,3 +240,17 @@ TEST_F(SchemaTest, ReferenceDataHoldsTheCodesAndTheMarkup)
     for (int kind : {331, 332, 333, 334, 335, 341, 342})
         EXPECT_GT(scalar(QStringLiteral("select count(*) from meres_modszer where tipus=%1").arg(kind)).toInt(), 0) << kind;
 }
+
+TEST_F(SchemaTest, EveryForeignKeyColumnIsIndexed)
+{
+    // a foreign key whose first column leads no index makes every delete of the
+    // referenced row scan the whole referencing table
+    const db::Dataset missing = admin().open(
+        "select c.conrelid::regclass::text || '.' || a.attname as col from pg_constraint c"
+        " join pg_attribute a on a.attrelid = c.conrelid and a.attnum = c.conkey[1]"
+        " where c.contype = 'f' and c.connamespace = 'public'::regnamespace"
+        " and not exists (select 1 from pg_index i where i.indrelid = c.conrelid and i.indkey[0] = c.conkey[1])");
+    QStringList cols;
+    for (int r = 0; r < missing.rowCount(); ++r) cols << missing.text(r, 0);
+    EXPECT_TRUE(cols.isEmpty()) << cols.join(", ").toStdString();
+}
