@@ -1,6 +1,7 @@
 // Saxora: a desktop client for a research collection of stone samples.
 
 #include "core/datam.h"
+#include "core/fmain.h"
 #include "core/forms.h"
 #include "core/loginform.h"
 #include "core/startup.h"
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
     // every window once, the login window first: it is the application's main window
     auto* login = new core::Tlogin;
     core::Forms::add(login);
+    QObject::connect(login, &core::Tlogin::programEnding, &app, [] { QCoreApplication::exit(0); });
+    core::Forms::add(new core::Tf_main);
     core::Forms::add(&splash);
     auto* dm = new core::Tdm(&app);
     (void)dm;

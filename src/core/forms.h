@@ -15,6 +15,15 @@ public:
     static QWidget* find(const QString& name);
     template <class T>
     static T* get(const QString& name) { return qobject_cast<T*>(find(name)); }
+    // the window of that name, created and registered when start-up has not made it
+    template <class T>
+    static T* ensure(const QString& name)
+    {
+        if (T* w = get<T>(name)) return w;
+        T* w = new T;
+        add(w);
+        return w;
+    }
     // every registered window, in the order they were added
     static QList<QWidget*> all();
 };

@@ -1,11 +1,14 @@
 #include "core/startup.h"
 
+#include "core/amentes.h"
 #include "core/artwork.h"
 #include "core/datam.h"
 #include "core/forms.h"
+#include "core/jelszomod.h"
 #include "core/pwait2f.h"
 #include "core/pwait_procf.h"
 #include "core/pwaitform.h"
+#include "core/uzenetm.h"
 #include "core/uzenetmod.h"
 
 #include <QApplication>
@@ -37,6 +40,9 @@ void Ttolto::paintEvent(QPaintEvent*)
 void createCoreForms()
 {
     Forms::add(new Tuzi);
+    Forms::add(new Tjelszom);
+    Forms::add(new Tuzenetm);
+    Forms::add(new Tamentes);
     pwait();
     pwait2();
     pwaitProc();
