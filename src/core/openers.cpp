@@ -13,6 +13,8 @@ QHash<QString, std::function<void()>>& registry()
 
 void registerOpener(const QString& name, std::function<void()> open) { registry()[name] = std::move(open); }
 
+void unregisterOpener(const QString& name) { registry().remove(name); }
+
 bool hasOpener(const QString& name) { return registry().contains(name); }
 
 bool openWindow(const QString& name)

@@ -11,6 +11,7 @@ namespace core {
 
 // name: the class name of the window the item opens (e.g. "Torszagt", "Tsamplet2")
 void registerOpener(const QString& name, std::function<void()> open);
+void unregisterOpener(const QString& name);
 bool hasOpener(const QString& name);
 // false when nothing is registered under the name
 bool openWindow(const QString& name);

@@ -38,12 +38,15 @@ protected:
         DbTest::TearDown();
     }
 
-    // a users row; a null QString password is an account without password
+    // a users row (an existing one of that name is overwritten); a null QString
+    // password is an account without password
     int addUser(const QString& name, const QString& password, const QString& rights,
                 const QString& fullName = QStringLiteral("Test User"))
     {
         const db::Dataset d = admin().open(
-            QStringLiteral("insert into users (user_name,password,teljnev,jog) values (:n, md5(:p), :t, :j) returning user_id"),
+            QStringLiteral("insert into users (user_name,password,teljnev,jog) values (:n, md5(:p), :t, :j)"
+                           " on conflict (user_name) do update set password=excluded.password,"
+                           " teljnev=excluded.teljnev, jog=excluded.jog returning user_id"),
             {{"n", name}, {"p", password.isNull() ? db::Value() : db::Value(password)}, {"t", fullName}, {"j", rights}});
         return d.row(0).toInt(QStringLiteral("user_id"));
     }
