@@ -150,7 +150,8 @@ Tf_main::Tf_main(QWidget* parent) : QMainWindow(parent)
     column->addLayout(centre, 1);
     column->addWidget(footer);
     setCentralWidget(body);
-    resize(1024, 700);
+    // the whole screen even where no window manager maximises it
+    if (QScreen* s = QGuiApplication::primaryScreen()) setGeometry(s->availableGeometry());
 }
 
 QToolButton* Tf_main::toolButton(const QString& text, const QPixmap& picture)

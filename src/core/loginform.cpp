@@ -1,10 +1,13 @@
 #include "core/loginform.h"
 
+#include "core/artwork.h"
 #include "core/datam.h"
 #include "core/fmain.h"
 #include "core/forms.h"
+#include "core/gradbtn.h"
 #include "core/messages.h"
 #include "core/pwait_procf.h"
+#include "core/style.h"
 #include "core/workstation.h"
 #include "db/sqltext.h"
 
@@ -14,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -102,13 +106,16 @@ Tlogin::Tlogin(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     password_ = new QLineEdit(this);
     password_->setObjectName(QStringLiteral("Edit2"));
     password_->setEchoMode(QLineEdit::Password);
-    login_ = new QPushButton(QStringLiteral("Login"), this);
+    login_ = new GradBtn(QStringLiteral("Login"), this);
     login_->setObjectName(QStringLiteral("Button1"));
-    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_ = new GradBtn(QStringLiteral("Close"), this);
     close_->setObjectName(QStringLiteral("Button2"));
-    login_->setAccessibleName(login_->text());
-    close_->setAccessibleName(close_->text());
+    for (QPushButton* b : {login_, close_}) b->setMinimumWidth(90);
+    auto* picture = new QLabel(this);
+    picture->setPixmap(artwork::glyph(artwork::Glyph::Samples, 56));
+    picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     auto* form = new QFormLayout;
+    form->setVerticalSpacing(8);
     auto* userLabel = new QLabel(QStringLiteral("Username:"), this);
     auto* passwordLabel = new QLabel(QStringLiteral("Password:"), this);
     userLabel->setBuddy(user_);
@@ -121,13 +128,20 @@ Tlogin::Tlogin(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     buttons->addStretch(1);
     buttons->addWidget(login_);
     buttons->addWidget(close_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    auto* right = new QVBoxLayout;
+    right->addLayout(form);
+    right->addSpacing(10);
+    right->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 14);
+    layout->setSpacing(16);
+    layout->addWidget(picture);
+    layout->addLayout(right, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    user_->setMinimumWidth(200);
     setTabOrder(user_, password_);
     setTabOrder(password_, login_);
     setTabOrder(login_, close_);
-    resize(320, 140);
     // Enter in the name moves on to the password; Enter there logs in
     connect(user_, &QLineEdit::returnPressed, password_, [this] { password_->setFocus(); });
     connect(password_, &QLineEdit::returnPressed, login_, &QPushButton::click);
@@ -253,6 +267,14 @@ void Tlogin::showEvent(QShowEvent* e)
     if (QScreen* s = QGuiApplication::primaryScreen()) move(s->geometry().center() - rect().center());
     // after the window is on the screen, so the notice stands over it
     QTimer::singleShot(0, this, [this] { checkConnection(); });
+}
+
+void Tlogin::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, artwork::background(size()));
+    p.setPen(style::gradientBorder);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void Tlogin::closeEvent(QCloseEvent* e)

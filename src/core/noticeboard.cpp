@@ -19,6 +19,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFrame>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 namespace core {
@@ -32,6 +34,16 @@ const QString remove = QStringLiteral("delete from uzenofal where uzenet_id=:par
 namespace {
 
 constexpr int headerHeight = 20;
+constexpr int entryGap = 6;  // between a message and the header below it
+constexpr int textIndent = 4;  // the message text in from the list's edges
+
+void indent(QTextDocument& doc)
+{
+    QTextFrameFormat f = doc.rootFrame()->frameFormat();
+    f.setLeftMargin(textIndent);
+    f.setRightMargin(textIndent);
+    doc.rootFrame()->setFrameFormat(f);
+}
 
 // lines the text takes in the given font when wrapped at the given width
 // (no wrapping for a width of 0 or less)
@@ -41,10 +53,13 @@ int visualLines(const QString& text, const QFont& font, int width)
     doc.setDefaultFont(font);
     doc.setDocumentMargin(0);
     doc.setPlainText(text);
+    indent(doc);
     doc.setTextWidth(width > 0 ? width : -1);
-    doc.size();  // lays the text out
     int lines = 0;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) lines += qMax(1, b.lineCount());
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        doc.documentLayout()->blockBoundingRect(b);  // lays the block out
+        lines += qMax(1, b.layout()->lineCount());
+    }
     return qMax(1, lines);
 }
 
@@ -153,13 +168,15 @@ int NoticeBoard::lineHeight() const { return fontMetrics().height() + 1; }
 
 void NoticeBoard::clearEntries()
 {
-    for (const Entry& e : entries_) {
-        // a delete button may be the sender of the reload that removes it
-        for (QWidget* w : {static_cast<QWidget*>(e.header), static_cast<QWidget*>(e.text)}) {
-            column_->removeWidget(w);
+    // everything above the closing stretch; a delete button may be the sender of
+    // the reload that removes it, so widgets go once control is back in the loop
+    while (column_->count() > 1) {
+        QLayoutItem* item = column_->takeAt(0);
+        if (QWidget* w = item->widget()) {
             w->hide();
             w->deleteLater();
         }
+        delete item;
     }
     entries_.clear();
 }
@@ -187,6 +204,7 @@ bool NoticeBoard::reload()
         text->document()->setDocumentMargin(0);
         text->setFont(font());
         text->setPlainText(plainLines(row.text(QStringLiteral("uzenet"))));
+        indent(*text->document());
         text->setAccessibleName(QStringLiteral("Message"));
         auto* header = new NoticeHeader(QLatin1Char(' ') + row.text(QStringLiteral("teljnev")) + QStringLiteral(" - ")
                                             + row.text(QStringLiteral("datum")),
@@ -194,6 +212,7 @@ bool NoticeBoard::reload()
         header->setFont(font());
         connect(header, &NoticeHeader::deleteClicked, this, &NoticeBoard::deleteMessage);
         // oldest first from the server, each put on top: the newest ends up first
+        column_->insertSpacing(0, entryGap);
         column_->insertWidget(0, text);
         column_->insertWidget(0, header);
         entries_.insert(entries_.begin(), Entry{header, text});

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -96,6 +97,18 @@ TEST_F(MainWindow, NoticeBoardNewestFirstWithHeadersSizedToTheirLines)
         EXPECT_TRUE(entry.text->isReadOnly());
     }
     EXPECT_LT(e[0].header->y(), e[1].header->y());
+
+    // a long line wraps in a narrow board, and its box grows so that nothing is cut off
+    admin().exec(insert, {{"t", QString("a rather long message about thin sections ").repeated(6)}, {"d", "2024-02-01 00:00:00"}, {"x", false}});
+    main->showNormal();
+    main->resize(520, 600);
+    QApplication::processEvents();
+    board()->refreshButton()->click();
+    QApplication::processEvents();
+    const QTextEdit* longOne = board()->entries()[0].text;
+    EXPECT_GT(longOne->height(), 2 * line);
+    EXPECT_EQ(longOne->height() % line, 0);
+    EXPECT_LE(longOne->document()->size().height(), longOne->height());
 }
 
 TEST_F(MainWindow, AddAndDeleteFollowTheRights)
