@@ -22,7 +22,6 @@ int main(int argc, char** argv)
     // every window once, the login window first: it is the application's main window
     auto* login = new core::Tlogin;
     core::Forms::add(login);
-    QObject::connect(login, &core::Tlogin::programEnding, &app, [] { QCoreApplication::exit(0); });
     core::Forms::add(new core::Tf_main);
     core::Forms::add(&splash);
     auto* dm = new core::Tdm(&app);

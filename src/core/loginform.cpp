@@ -280,7 +280,7 @@ void Tlogin::paintEvent(QPaintEvent*)
 void Tlogin::closeEvent(QCloseEvent* e)
 {
     // the login window is the application's main window: closing it ends the
-    // program (the program's entry ends the message loop on this signal)
+    // program (the message loop ends on this signal)
     QWidget::closeEvent(e);
     if (!ending_) {
         ending_ = true;

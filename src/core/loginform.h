@@ -51,7 +51,7 @@ public:
     bool belep();
 
 signals:
-    // the login window closed: the program ends (main() quits the message loop)
+    // the login window closed: the program ends (runMessageLoop quits on it)
     void programEnding();
 
 protected:

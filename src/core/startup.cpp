@@ -5,6 +5,7 @@
 #include "core/datam.h"
 #include "core/forms.h"
 #include "core/jelszomod.h"
+#include "core/loginform.h"
 #include "core/pwait2f.h"
 #include "core/pwait_procf.h"
 #include "core/pwaitform.h"
@@ -51,6 +52,9 @@ void createCoreForms()
 int runMessageLoop(QApplication& app, QWidget* loginWindow)
 {
     Tdm& d = dm();
+    // closing the login window, the application's main window, ends the loop
+    if (auto* login = qobject_cast<Tlogin*>(loginWindow))
+        QObject::connect(login, &Tlogin::programEnding, &app, [] { QCoreApplication::exit(0); });
     d.connect_result = d.kapcskiep();
     loginWindow->show();
     const int rc = app.exec();

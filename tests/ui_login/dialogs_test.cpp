@@ -221,3 +221,15 @@ TEST_F(CoreWindows, EveryWindowNamesItsControlsForScreenReaders)
         if (w != main && w != windows[3]) EXPECT_GT(fields, 0) << name;
     }
 }
+
+TEST(StartUpOrder, WindowsAreMadeBeforeTheDataModuleWithoutUsingIt)
+{
+    ASSERT_FALSE(core::hasDm());
+    core::Tlogin login;
+    core::Tf_main main;
+    core::Tjelszom password;
+    core::Tuzenetm message;
+    core::Tamentes backup;
+    EXPECT_EQ(main.objectName(), "Tf_main");
+    EXPECT_FALSE(core::hasDm());
+}

@@ -8,7 +8,7 @@
 #include "core/datam.h"
 #include "core/workstation.h"
 #include "echoserver.h"
-#include "print.h"
+#include "support/qtprint.h"
 #include "support/testdb.h"
 
 #include <QLineEdit>

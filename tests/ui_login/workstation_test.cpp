@@ -3,7 +3,7 @@
 
 #include "core/workstation.h"
 #include "echoserver.h"
-#include "print.h"
+#include "support/qtprint.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
