@@ -5,6 +5,7 @@
 #include "support/testdb.h"
 
 #include <QElapsedTimer>
+#include <functional>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -145,12 +146,18 @@ TEST(ServerRestart, StatementsWorkAgainOnceTheServerIsBack)
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(script, args);
-        p.waitForFinished(120000);
-        return p.exitCode() == 0 ? QString::fromUtf8(p.readAll()).trimmed() : QString();
+        p.waitForFinished(300000);
+        const QString out = QString::fromUtf8(p.readAll()).trimmed();
+        if (p.exitCode() != 0) ADD_FAILURE() << "pg-sandbox " << args.join(' ').toStdString() << ": " << out.toStdString();
+        return p.exitCode() == 0 ? out : QString();
     };
     QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther | QFile::ReadOther);
     const QString envFile = run({"start", dir.path()});
     ASSERT_FALSE(envFile.isEmpty());
+    struct StopAtEnd {
+        std::function<void()> stop;
+        ~StopAtEnd() { stop(); }
+    } stopAtEnd{[&] { run({"stop", dir.path()}); }};
     QFile f(envFile);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     db::ConnectSettings s;
@@ -175,7 +182,6 @@ TEST(ServerRestart, StatementsWorkAgainOnceTheServerIsBack)
     }
     ASSERT_FALSE(run({"start", dir.path(), port}).isEmpty());
     EXPECT_EQ(c.open(QStringLiteral("select 'back'")).text(0, 0), QStringLiteral("back"));
-    run({"stop", dir.path()});
 }
 
 TEST_F(Session, TimersAndPaintingGoOnWhileAStatementRuns)
