@@ -96,7 +96,9 @@ struct RefDesc {
     bool widthsAfterLoad = true;          // false: set at creation only
     int fillMargin = 0;  // > 0: the name column is the grid's width minus this, also on resize
     int rowHeight = 0;   // 0: the grid's default
-    bool formulaColumn = false;  // the last column is drawn with the formula markup
+    // a column whose texts carry the formula markup, drawn without the '~' rule
+    QString formulaField;
+    double formulaFactor = 0.8;  // size of its script runs
     bool pickOnly = false;       // "Ok" and "Cancel" only
     QString addRights = QStringLiteral("CD");
     QString editRights = QStringLiteral("CD");

@@ -1,6 +1,7 @@
 #include "reference/reflist.h"
 
 #include "controls/dbgrid.h"
+#include "controls/keplet_delegate.h"
 #include "core/artwork.h"
 #include "core/datam.h"
 #include "core/gradbtn.h"
@@ -35,6 +36,8 @@ RefList::RefList(const RefDesc& desc, RefEdit* editor, QWidget* parent) : QDialo
     grid_->setQuery(&list_, columns);
     if (d_.rowHeight > 0) grid_->verticalHeader()->setDefaultSectionSize(d_.rowHeight);
     if (!d_.titleSort) grid_->horizontalHeader()->setSectionsClickable(false);
+    if (!d_.formulaField.isEmpty())
+        controls::KepletDelegate::install(grid_, d_.formulaField, false, d_.formulaFactor);
 
     connect(grid_, &controls::DBGrid::titleClicked, this, [this](const QString& field) {
         if (d_.titleSort) grid_->sortByField(field);
@@ -194,7 +197,7 @@ void RefList::edit()
     const int remembered = key.toInt();
     core::showModal(editor_);
     refresh(d_.waitOnAddEdit);
-    if (d_.relocate) {
+    if (d_.relocate && list_.isActive()) {
         const int at = list_.locate(d_.key, remembered);
         if (at >= 0) grid_->setCurrentRow(at);
     }

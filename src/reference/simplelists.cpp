@@ -263,7 +263,7 @@ RefDesc buildQuantityNames()
     d.arg = ListArg::Text;
     d.columns = {C{"megnev", "Name", 230}};
     d.rowHeight = 27;
-    d.formulaColumn = true;
+    d.formulaField = "megnev";
     d.pickOnly = true;
     d.doubleClick = DoubleClick::Ok;
     d.titleSort = false;

@@ -44,7 +44,9 @@ void RefWindows::clear(const QString& table) { admin().exec(QStringLiteral("trun
 
 QString RefWindows::seed(const QString& sql, const QString& name, int number)
 {
-    const db::Dataset d = admin().open(QString(sql).arg(db::quote(name)).arg(number));
+    QString text = QString(sql).arg(db::quote(name));
+    if (text.contains(QLatin1String("%2"))) text = text.arg(number);
+    const db::Dataset d = admin().open(text);
     return d.text(0, 0);
 }
 
