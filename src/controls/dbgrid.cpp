@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace controls {
 
@@ -33,8 +34,44 @@ void styleGrid(QTableView* view)
         "QHeaderView::section { background: rgb(252,191,131); border: 0px; border-bottom: 1px solid rgb(214,150,92); }"));
 }
 
+namespace {
+
+// The row indicator at the grid's left edge: title-band coloured cells, a small
+// arrow at the current row, no row numbers (they would not fit and mean nothing
+// once the rows are sorted).
+class IndicatorHeader : public QHeaderView {
+public:
+    explicit IndicatorHeader(QTableView* view) : QHeaderView(Qt::Vertical, view), view_(view) {}
+
+protected:
+    void paintSection(QPainter* p, const QRect& rect, int logicalIndex) const override
+    {
+        p->save();
+        p->fillRect(rect, style::titleBand);
+        p->setPen(QColor(214, 150, 92));
+        p->drawLine(rect.bottomLeft(), rect.bottomRight());
+        p->drawLine(rect.topRight(), rect.bottomRight());
+        const QModelIndex cur = view_->currentIndex();
+        if (cur.isValid() && cur.row() == logicalIndex) {
+            const int cy = rect.center().y(), x = rect.left() + 4;
+            const QPoint arrow[3] = {QPoint(x, cy - 4), QPoint(x + 5, cy), QPoint(x, cy + 4)};
+            p->setRenderHint(QPainter::Antialiasing);
+            p->setPen(Qt::NoPen);
+            p->setBrush(Qt::black);
+            p->drawPolygon(arrow, 3);
+        }
+        p->restore();
+    }
+
+private:
+    QTableView* view_;
+};
+
+}  // namespace
+
 DBGrid::DBGrid(QWidget* parent) : QTableView(parent)
 {
+    setVerticalHeader(new IndicatorHeader(this));
     styleGrid(this);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
         if (model_) emit titleClicked(model_->fieldAt(section));
@@ -47,6 +84,8 @@ void DBGrid::setQuery(db::Query* query, std::vector<db::GridColumn> columns)
     model_ = new db::DatasetModel(query, this);
     model_->setColumns(std::move(columns));
     setModel(model_);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, verticalHeader()->viewport(),
+            qOverload<>(&QWidget::update));
     // a reset gives the header its default section sizes: put back either the
     // specified widths or the ones the columns had before the load
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {

@@ -94,7 +94,7 @@ struct RefDesc {
     std::vector<db::GridColumn> columns;  // captions, and widths after each load
     std::vector<int> createWidths;        // widths at creation; empty: as columns
     bool widthsAfterLoad = true;          // false: set at creation only
-    int fillMargin = 0;  // > 0: the name column is the grid's width minus this, also on resize
+    bool fillName = false;  // the name column (the last) takes the rest of the grid's width, also on resize
     int rowHeight = 0;   // 0: the grid's default
     // a column whose texts carry the formula markup, drawn without the '~' rule
     QString formulaField;

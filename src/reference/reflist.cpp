@@ -36,6 +36,9 @@ RefList::RefList(const RefDesc& desc, RefEdit* editor, QWidget* parent) : QDialo
     grid_->setQuery(&list_, columns);
     if (d_.rowHeight > 0) grid_->verticalHeader()->setDefaultSectionSize(d_.rowHeight);
     if (!d_.titleSort) grid_->horizontalHeader()->setSectionsClickable(false);
+    // the grid's width less the other columns, whatever the window's size and
+    // whether a scroll bar shows
+    if (d_.fillName) grid_->horizontalHeader()->setStretchLastSection(true);
     if (!d_.formulaField.isEmpty())
         controls::KepletDelegate::install(grid_, d_.formulaField, false, d_.formulaFactor);
 
@@ -96,12 +99,6 @@ void RefList::done(int r)
     QDialog::done(r);
 }
 
-void RefList::resizeEvent(QResizeEvent* e)
-{
-    QDialog::resizeEvent(e);
-    applyFill();
-}
-
 void RefList::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -114,16 +111,6 @@ void RefList::applyLoadWidths()
         for (const auto& c : d_.columns) grid_->dataModel()->setWidth(c.field, c.width);
         grid_->applyWidths();
     }
-    applyFill();
-}
-
-void RefList::applyFill()
-{
-    if (d_.fillMargin <= 0) return;
-    const int w = std::max(40, grid_->width() - d_.fillMargin);
-    grid_->dataModel()->setWidth(d_.nameColumn(), w);
-    const int col = grid_->dataModel()->columnOf(d_.nameColumn());
-    if (col >= 0) grid_->setColumnWidth(col, w);
 }
 
 void RefList::load()

@@ -51,13 +51,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
     void refresh(bool withWait);
     void applyLoadWidths();
-    void applyFill();
     void onDoubleClick();
     QString currentKey() const;
 

@@ -154,7 +154,7 @@ std::vector<RefDesc> build()
         d.sortClause = "upper(journal_name)";
         d.loadTail = "";
         d.columns = {C{"journal_id", "ID", 50}, C{"journal_name", "Journal", 330}};
-        d.fillMargin = 70;
+        d.fillName = true;
         d.editRights = "ABCD";
         d.enterIsOk = false;
         d.listWait = Wait::Proc;
