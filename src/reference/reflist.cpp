@@ -54,7 +54,7 @@ RefList::RefList(const RefDesc& desc, RefEdit* editor, QWidget* parent) : QDialo
     auto button = [&](const QString& text) {
         auto* b = new core::GradBtn(text, this);
         b->setMinimumWidth(76);
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);  // Enter presses the focused button; the grid keeps its own Enter
         buttons->addWidget(b);
         return b;
     };

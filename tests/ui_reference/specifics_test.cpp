@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QLabel>
 #include <QMessageBox>
@@ -375,4 +376,28 @@ TEST_F(Specific, EveryBasicDataItemOfTheseListsHasAnOpener)
                                  "colortorzs", "metodtorzs", "mineraltorzs", "konztorzs", "journaltorzs",
                                  "meres_modtorzs", "raltorzs", "munselltorzs", "enevektorzs"})
         EXPECT_TRUE(dm->hasPicker(launcher)) << launcher;
+}
+
+TEST_F(Specific, EscapeCancelsAndEnterInTheNameFieldSaves)
+{
+    clear(QStringLiteral("fabrict"));
+    auto key = [](QWidget* w, int k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    };
+    user->prompter.answer(true);
+    browse(QStringLiteral("Tfabrict"), [&](RefList* w) {
+        when<RefEdit>(QStringLiteral("Tfabricm"), [&](RefEdit* e) {
+            e->valueEdit(0)->setText(QStringLiteral("Porphyritic"));
+            key(e->valueEdit(0), Qt::Key_Return);
+            EXPECT_FALSE(e->isVisible());
+        });
+        w->addButton()->click();
+        key(w->grid(), Qt::Key_Escape);
+        EXPECT_FALSE(w->isVisible());
+    });
+    EXPECT_EQ(scalar("select fabric_name from fabrict"), "Porphyritic");
+    EXPECT_EQ(list("Tfabrict")->browse(), 0);
+    when<RefList>(QStringLiteral("Tfabrict"), [&](RefList* w) { key(w->grid(), Qt::Key_Escape); });
+    EXPECT_EQ(dm->fabrictorzs("12"), "12");
 }
