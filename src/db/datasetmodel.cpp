@@ -119,10 +119,8 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const
 
 QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal) {
-        if (role == Qt::DisplayRole) return section + 1;
-        return {};
-    }
+    // the row header is the grid's narrow indicator band: no numbers in it
+    if (orientation != Qt::Horizontal) return {};
     if (section < 0 || size_t(section) >= shown_.size()) return {};
     const int spec = shownSpec_[size_t(section)];
     if (role == Qt::DisplayRole)
