@@ -73,6 +73,18 @@ struct BoundStatement {
     bool appendId = false;  // the ID field's digits appended to the text
 };
 
+// Column widths that follow the grid's width on every resize: the columns before
+// `from` get their load widths; when the grid is at least `minWidth` wide the
+// others share (grid width - margin) by `shares` (rounded), otherwise they get
+// `narrow`.
+struct ColumnShares {
+    int from = 0;
+    int margin = 0;
+    int minWidth = 0;
+    std::vector<double> shares;  // empty: no shares
+    std::vector<int> narrow;
+};
+
 struct RefDesc {
     // ---- the table -----------------------------------------------------------
     QString table;
@@ -100,15 +112,23 @@ struct RefDesc {
     QString formulaField;
     double formulaFactor = 0.8;  // size of its script runs
     bool pickOnly = false;       // "Ok" and "Cancel" only
+    ColumnShares columnShares;
     QString addRights = QStringLiteral("CD");
-    QString editRights = QStringLiteral("CD");
+    QString editRights = QStringLiteral("CD");  // empty: no check here (the editor checks)
+    QString editButtonText = QStringLiteral("Edit");
     QString deleteRights = QStringLiteral("D");
     bool enterIsOk = true;
     DoubleClick doubleClick = DoubleClick::ByFlag;
     bool resetFlag = true;  // closing sets the browse flag back to 0
     bool titleSort = true;
+    // a title click sets the sort clause to the column's field and reads the list
+    // again in the server's order (instead of sorting the loaded rows)
+    bool titleReloads = false;
     bool relocate = true;   // after "Edit" the cursor returns to the edited row
     Wait listWait = Wait::Window;
+    // a read-only box below the grid showing this field of the current row
+    QString memoField;
+    QString memoLabel;
     bool waitOnAddEdit = true;  // the indicator also runs around the refresh after Add/Edit
     QString closeCaption = QStringLiteral("Cancel");
     OkFailure okFailure = OkFailure::None;

@@ -8,11 +8,15 @@
 #include "core/messages.h"
 #include "core/modal.h"
 #include "core/msgbox.h"
+#include "reference/recordeditor.h"
 #include "reference/refedit.h"
 #include "reference/refsql.h"
 #include "reference/waitfor.h"
 
 #include <QHBoxLayout>
+#include <cmath>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QHeaderView>
 #include <QPainter>
 #include <QShowEvent>
@@ -21,6 +25,17 @@
 namespace reference {
 
 RefList::RefList(const RefDesc& desc, RefEdit* editor, QWidget* parent) : QDialog(parent), d_(desc), editor_(editor)
+{
+    build();
+}
+
+RefList::RefList(const RefDesc& desc, RecordEditor* editor, QWidget* parent)
+    : QDialog(parent), d_(desc), recordEditor_(editor)
+{
+    build();
+}
+
+void RefList::build()
 {
     setObjectName(d_.listClass);
     setWindowTitle(d_.listCaption);
@@ -42,9 +57,7 @@ RefList::RefList(const RefDesc& desc, RefEdit* editor, QWidget* parent) : QDialo
     if (!d_.formulaField.isEmpty())
         controls::KepletDelegate::install(grid_, d_.formulaField, false, d_.formulaFactor);
 
-    connect(grid_, &controls::DBGrid::titleClicked, this, [this](const QString& field) {
-        if (d_.titleSort) grid_->sortByField(field);
-    });
+    connect(grid_, &controls::DBGrid::titleClicked, this, &RefList::onTitleClick);
     connect(grid_, &controls::DBGrid::enterPressed, this, [this] {
         if (d_.enterIsOk) ok();
     });
@@ -62,7 +75,7 @@ RefList::RefList(const RefDesc& desc, RefEdit* editor, QWidget* parent) : QDialo
     connect(ok_, &QPushButton::clicked, this, &RefList::ok);
     if (!d_.pickOnly) {
         add_ = button(QStringLiteral("Add"));
-        edit_ = button(QStringLiteral("Edit"));
+        edit_ = button(d_.editButtonText);
         delete_ = button(QStringLiteral("Delete"));
         connect(add_, &QPushButton::clicked, this, &RefList::add);
         connect(edit_, &QPushButton::clicked, this, &RefList::edit);
@@ -76,6 +89,21 @@ RefList::RefList(const RefDesc& desc, RefEdit* editor, QWidget* parent) : QDialo
     top->setContentsMargins(10, 10, 10, 10);
     top->setSpacing(8);
     top->addWidget(grid_, 1);
+    if (!d_.memoField.isEmpty()) {
+        memo_ = new QPlainTextEdit(this);
+        memo_->setObjectName(QStringLiteral("memo"));
+        memo_->setReadOnly(true);
+        memo_->setTabChangesFocus(true);
+        memo_->setMaximumHeight(90);
+        auto* label = new QLabel(d_.memoLabel, this);
+        label->setBuddy(memo_);
+        memo_->setAccessibleName(d_.memoLabel);
+        top->addWidget(label);
+        top->addWidget(memo_);
+        // the box follows the cursor, also after every load
+        connect(grid_->dataModel(), &QAbstractItemModel::modelReset, this, &RefList::showMemo);
+        connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this, &RefList::showMemo);
+    }
     top->addLayout(buttons);
 
     int gridWidth = 40;
@@ -97,6 +125,41 @@ void RefList::done(int r)
 {
     if (d_.resetFlag) browse_ = 0;
     QDialog::done(r);
+}
+
+void RefList::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    applyShares();
+}
+
+void RefList::applyShares()
+{
+    const ColumnShares& s = d_.columnShares;
+    if (s.shares.empty()) return;
+    const int w = grid_->width();
+    for (int i = 0; i < s.from && size_t(i) < d_.columns.size(); ++i) grid_->setColumnWidth(i, d_.columns[size_t(i)].width);
+    for (size_t k = 0; k < s.shares.size(); ++k) {
+        const int width = w >= s.minWidth ? int(std::lround(s.shares[k] * (w - s.margin))) : s.narrow.at(k);
+        grid_->setColumnWidth(s.from + int(k), width);
+    }
+}
+
+void RefList::showMemo()
+{
+    if (memo_) memo_->setPlainText(grid_->currentText(d_.memoField));
+}
+
+void RefList::onTitleClick(const QString& field)
+{
+    if (!d_.titleSort || field.isEmpty()) return;
+    if (!d_.titleReloads) {
+        grid_->sortByField(field);
+        return;
+    }
+    // the field is one of the grid's own columns, never typed text
+    d_.sortClause = field;
+    load();
 }
 
 void RefList::paintEvent(QPaintEvent*)
@@ -161,7 +224,13 @@ void RefList::ok()
 
 void RefList::add()
 {
-    if (!editor_ || !core::dm().jogell(d_.addRights)) return;
+    if (!hasEditor() || !core::dm().jogell(d_.addRights)) return;
+    if (recordEditor_) {
+        recordEditor_->setRecordId(QString());
+        core::showModal(recordEditor_->dialog());
+        refresh(d_.waitOnAddEdit);
+        return;
+    }
     editor_->clearFields();
     editor_->prepareId();
     if (d_.copyArgToEdit) editor_->setArg(arg_);
@@ -172,9 +241,17 @@ void RefList::add()
 
 void RefList::edit()
 {
-    if (!editor_ || !core::dm().jogell(d_.editRights)) return;
+    if (!hasEditor() || (!d_.editRights.isEmpty() && !core::dm().jogell(d_.editRights))) return;
     const int row = grid_->currentRow();
     if (row < 0) return;  // nothing to edit in an empty list
+    if (recordEditor_) {
+        const QString key = currentKey();
+        recordEditor_->setRecordId(key);
+        core::showModal(recordEditor_->dialog());
+        refresh(d_.waitOnAddEdit);
+        relocateTo(key.toInt());
+        return;
+    }
     editor_->prepareId();
     const QString key = currentKey();
     QStringList values;
@@ -184,16 +261,20 @@ void RefList::edit()
     const int remembered = key.toInt();
     core::showModal(editor_);
     refresh(d_.waitOnAddEdit);
-    if (d_.relocate && list_.isActive()) {
-        const int at = list_.locate(d_.key, remembered);
-        if (at >= 0) grid_->setCurrentRow(at);
-    }
+    relocateTo(remembered);
+}
+
+void RefList::relocateTo(int key)
+{
+    if (!d_.relocate || !list_.isActive()) return;
+    const int at = list_.locate(d_.key, key);
+    if (at >= 0) grid_->setCurrentRow(at);
 }
 
 void RefList::remove()
 {
     core::Tdm& dm = core::dm();
-    if (!editor_ || !dm.jogell(d_.deleteRights)) return;
+    if (!hasEditor() || !dm.jogell(d_.deleteRights)) return;
     if (grid_->currentRow() < 0) return;
     if (!dm.kerdes(msg::confirmDelete)) return;
     try {

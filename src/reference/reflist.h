@@ -11,20 +11,26 @@
 
 #include <QDialog>
 
+class QPlainTextEdit;
+
 namespace controls { class DBGrid; }
 namespace core { class GradBtn; }
 
 namespace reference {
 
 class RefEdit;
+class RecordEditor;
 
 class RefList : public QDialog {
     Q_OBJECT
 public:
     // editor: the edit window of the list (none for a pick-only list)
     RefList(const RefDesc& desc, RefEdit* editor, QWidget* parent = nullptr);
+    // a list whose edit window loads the record itself from its key
+    RefList(const RefDesc& desc, RecordEditor* editor, QWidget* parent = nullptr);
     const RefDesc& desc() const { return d_; }
     RefEdit* editor() const { return editor_; }
+    RecordEditor* recordEditor() const { return recordEditor_; }
 
     int browse() const { return browse_; }
     void setBrowse(int flag) { browse_ = flag; }
@@ -39,6 +45,7 @@ public:
     core::GradBtn* editButton() const { return edit_; }
     core::GradBtn* deleteButton() const { return delete_; }
     core::GradBtn* closeButton() const { return close_; }
+    QPlainTextEdit* memo() const { return memo_; }
 
     // the actions of the buttons
     void load();
@@ -51,16 +58,25 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
     void refresh(bool withWait);
     void applyLoadWidths();
+    void applyShares();
+    void showMemo();
+    void relocateTo(int key);
+    void onTitleClick(const QString& field);
+    bool hasEditor() const { return editor_ || recordEditor_; }
+    void build();
     void onDoubleClick();
     QString currentKey() const;
 
     RefDesc d_;
-    RefEdit* editor_;
+    RefEdit* editor_ = nullptr;
+    RecordEditor* recordEditor_ = nullptr;
+    QPlainTextEdit* memo_ = nullptr;
     controls::DBGrid* grid_;
     core::GradBtn* ok_;
     core::GradBtn* add_ = nullptr;
