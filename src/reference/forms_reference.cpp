@@ -4,6 +4,7 @@
 #include "core/forms.h"
 #include "core/modal.h"
 #include "core/openers.h"
+#include "reference/forms_people.h"
 #include "reference/refedit.h"
 #include "reference/reflist.h"
 #include "reference/simplelists.h"
@@ -30,7 +31,14 @@ void createPair(const RefDesc& d)
     }
     core::Forms::add(list);
     created().emplace_back(list);
+    registerList(list, !d.pickOnly);
+}
 
+}  // namespace
+
+void registerList(RefList* list, bool menuItem)
+{
+    const RefDesc& d = list->desc();
     QPointer<RefList> guarded(list);
     std::function<void(const QStringList&)> prepare;
     if (d.arg != ListArg::None)
@@ -39,7 +47,7 @@ void createPair(const RefDesc& d)
         };
     core::dm().registerPicker(d.launcher, list, prepare);
 
-    if (d.pickOnly) return;
+    if (!menuItem) return;
     core::registerOpener(d.listClass, [guarded] {
         if (!guarded) return;
         const RefDesc& desc = guarded->desc();
@@ -49,16 +57,16 @@ void createPair(const RefDesc& d)
     });
 }
 
-}  // namespace
-
 void createForms()
 {
     for (const RefDesc& d : simpleLists()) createPair(d);
     createPair(quantityNames());
+    createPeopleForms();
 }
 
 void destroyForms()
 {
+    destroyPeopleForms();
     for (auto& w : created()) delete w.data();
     created().clear();
 }

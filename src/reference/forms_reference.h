@@ -16,6 +16,10 @@ void createForms();
 // Destroys what createForms made (for tests, which bring up a data module each).
 void destroyForms();
 
+// The picker launcher of a list window and, with menuItem, the opener of its
+// main-window "Basic data" item (which sets the browse flag where the list has it).
+void registerList(RefList* list, bool menuItem);
+
 RefList* listWindow(const QString& listClass);
 RefEdit* editWindow(const QString& editClass);
 

@@ -1,0 +1,426 @@
+#include "reference/loc_fa_f.h"
+
+#include "core/artwork.h"
+#include "core/datam.h"
+#include "core/gradbtn.h"
+#include "core/messages.h"
+#include "core/modal.h"
+#include "core/pwait_procf.h"
+#include "reference/formrow.h"
+#include "reference/localitymod.h"
+#include "reference/searchtree.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <optional>
+
+namespace reference {
+namespace {
+LocalityMap& mapViewer()
+{
+    static LocalityMap m;
+    return m;
+}
+}  // namespace
+
+void setLocalityMap(LocalityMap show) { mapViewer() = std::move(show); }
+bool hasLocalityMap() { return bool(mapViewer()); }
+
+const QString& localityTreeSql()
+{
+    static const QString s = QStringLiteral(
+        "select localityt.locality_id,localityt.upward,l2.loc_name as l2,localityt.loc_name,localityt.region,"
+        "localityt.orszag_kod,orszag_nev,kont_name,localityt.description,localityt.cen_lat,localityt.cen_lon,"
+        "localityt.min_lat,localityt.min_lon,localityt.max_lat,localityt.max_lon,localityt.date_added,"
+        "localityt.geodat,localityt.letre_user,localityt.letre_dat,users.user_name,users.teljnev from (localityt "
+        "left join orszagt on localityt.orszag_kod=orszagt.orszag_kod) left join kontinentt on "
+        "kontinentt.kont_kod=localityt.kont_kod left join users on users.user_id=localityt.letre_user left join "
+        "localityt l2 on l2.locality_id=localityt.upward order by localityt.upward,localityt.loc_name");
+    return s;
+}
+
+QString deleteLocalityQuestion(const QString& name)
+{
+    return msg::confirmDelete + QStringLiteral(" (\"") + name + QStringLiteral("\")");
+}
+
+LocalityTree::LocalityTree(Role role, Tlocalitym* editor, QWidget* parent)
+    : QDialog(parent), role_(role), editor_(role == Role::Maintain ? editor : nullptr)
+{
+    setObjectName(role == Role::Maintain ? QStringLiteral("Tloc_fa") : QStringLiteral("Tloc_fa_2"));
+    setWindowTitle(QStringLiteral("Locality"));
+    setAccessibleName(windowTitle());
+    setSizeGripEnabled(true);
+
+    // ---- the tree and its filter line
+    filter_ = new QLineEdit(this);
+    filter_->setObjectName(QStringLiteral("filter"));
+    auto small = [this](TreeGlyph g, const QString& hint) {
+        auto* b = new core::GradBtn(QString(), this);
+        b->setIcon(treeGlyph(g));
+        b->setFixedSize(26, 24);
+        b->setAutoDefault(false);
+        b->setToolTip(hint);
+        b->setAccessibleName(hint);
+        return b;
+    };
+    search_ = new core::GradBtn(QStringLiteral("Search"), this);
+    search_->setAutoDefault(false);
+    clear_ = small(TreeGlyph::Clear, QStringLiteral("Clear search"));
+    next_ = small(TreeGlyph::Next, QStringLiteral("Next match"));
+    previous_ = small(TreeGlyph::Previous, QStringLiteral("Previous match"));
+    collapse_ = small(TreeGlyph::CollapseAll, QStringLiteral("Open all"));
+    expand_ = small(TreeGlyph::ExpandAll, QStringLiteral("Close all"));
+    tree_ = new SearchTree(this);
+    tree_->setObjectName(QStringLiteral("TreeView1"));
+    tree_->setAccessibleName(QStringLiteral("Locality"));
+    tree_->setFold(SearchFold::Unicode);
+
+    auto* filterRow = new QHBoxLayout;
+    filterRow->setSpacing(3);
+    filterRow->addWidget(buddyLabel(QStringLiteral("Filter:"), filter_, this));
+    filterRow->addWidget(filter_, 1);
+    filterRow->addWidget(search_);
+    filterRow->addWidget(clear_);
+    filterRow->addWidget(next_);
+    filterRow->addWidget(previous_);
+    auto* openRow = new QHBoxLayout;
+    openRow->setSpacing(3);
+    openRow->addWidget(collapse_);
+    openRow->addWidget(expand_);
+    openRow->addStretch(1);
+    auto* leftBox = new QWidget(this);
+    auto* left = new QVBoxLayout(leftBox);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addLayout(filterRow);
+    left->addLayout(openRow);
+    left->addWidget(tree_, 1);
+
+    connect(filter_, &QLineEdit::returnPressed, this, &LocalityTree::search);
+    connect(search_, &QPushButton::clicked, this, &LocalityTree::search);
+    connect(clear_, &QPushButton::clicked, this, &LocalityTree::clearSearch);
+    connect(next_, &QPushButton::clicked, tree_, &SearchTree::nextMatch);
+    connect(previous_, &QPushButton::clicked, tree_, &SearchTree::previousMatch);
+    connect(collapse_, &QPushButton::clicked, tree_, &SearchTree::closeAll);
+    connect(expand_, &QPushButton::clicked, tree_, &SearchTree::openAll);
+    connect(tree_, &SearchTree::nodeSelected, this, &LocalityTree::showDetails);
+
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(leftBox);
+    split->addWidget(buildDetails());
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setChildrenCollapsible(false);
+
+    // ---- buttons
+    auto* bottom = new QHBoxLayout;
+    QLineEdit* by = detail(QStringLiteral("teljnev"));
+    QLineEdit* at = detail(QStringLiteral("letre_dat"));
+    bottom->addWidget(buddyLabel(QStringLiteral("Created by:"), by, this));
+    bottom->addWidget(by, 1);
+    bottom->addWidget(buddyLabel(QStringLiteral("Date:"), at, this));
+    bottom->addWidget(at);
+    bottom->addSpacing(12);
+    auto button = [&](const QString& text) {
+        auto* b = new core::GradBtn(text, this);
+        b->setMinimumWidth(78);
+        b->setAutoDefault(false);
+        bottom->addWidget(b);
+        return b;
+    };
+    if (role_ == Role::Maintain) {
+        map_ = button(QStringLiteral("Map"));
+        mapMenu_ = new QMenu(this);
+        QAction* coords = mapMenu_->addAction(QStringLiteral("Koordinata"));
+        QAction* cities = mapMenu_->addAction(QStringLiteral("Város"));
+        connect(coords, &QAction::triggered, this, [this] { showMap(MapKind::Coordinates); });
+        connect(cities, &QAction::triggered, this, [this] { showMap(MapKind::Geocoded); });
+        map_->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(map_, &QWidget::customContextMenuRequested, this,
+                [this](const QPoint& p) { mapMenu_->popup(map_->mapToGlobal(p)); });
+        connect(map_, &QPushButton::clicked, this, [this] { showMap(MapKind::Coordinates); });
+    }
+    ok_ = button(QStringLiteral("Ok"));
+    connect(ok_, &QPushButton::clicked, this, &LocalityTree::ok);
+    if (role_ == Role::Maintain) {
+        add_ = button(QStringLiteral("Add"));
+        edit_ = button(QStringLiteral("Show/Edit"));
+        delete_ = button(QStringLiteral("Delete"));
+        connect(add_, &QPushButton::clicked, this, &LocalityTree::add);
+        connect(edit_, &QPushButton::clicked, this, [this] { edit(true); });
+        connect(delete_, &QPushButton::clicked, this, &LocalityTree::remove);
+
+        context_ = new QMenu(this);
+        connect(context_->addAction(QStringLiteral("Add")), &QAction::triggered, this, &LocalityTree::addSibling);
+        connect(context_->addAction(QStringLiteral("Add Child")), &QAction::triggered, this,
+                &LocalityTree::addChild);
+        connect(context_->addAction(QStringLiteral("Edit")), &QAction::triggered, this, [this] { edit(false); });
+        connect(context_->addAction(QStringLiteral("Delete")), &QAction::triggered, this, &LocalityTree::remove);
+        QAction* mapItem = context_->addAction(QStringLiteral("Map"));
+        mapItem->setVisible(false);
+        tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+            if (QTreeWidgetItem* n = tree_->itemAt(p)) tree_->setCurrentItem(n);
+            context_->popup(tree_->viewport()->mapToGlobal(p));
+        });
+        connect(editor_, &Tlocalitym::saved, this, [this] { saved_ = true; });
+    } else {
+        // the reduced tree only picks: a double-click chooses the node
+        connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem*, int) { ok(); });
+    }
+    cancel_ = button(QStringLiteral("Cancel"));
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(10, 10, 10, 10);
+    top->addWidget(split, 1);
+    top->addSpacing(6);
+    top->addLayout(bottom);
+    resize(role_ == Role::Maintain ? 940 : 820, 600);
+
+    QList<QWidget*> order = {filter_, search_, clear_, next_, previous_, collapse_, expand_, tree_};
+    if (map_) order << map_;
+    order << ok_;
+    if (add_) order << add_ << edit_ << delete_;
+    order << cancel_;
+    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+QWidget* LocalityTree::buildDetails()
+{
+    auto* panel = new QWidget(this);
+    auto field = [this, panel](const QString& column) {
+        auto* e = new QLineEdit(panel);
+        e->setObjectName(column);
+        e->setReadOnly(true);
+        details_.insert(column, e);
+        return e;
+    };
+    for (const QString& c : {QStringLiteral("teljnev"), QStringLiteral("letre_dat")}) field(c)->setParent(this);
+    detail(QStringLiteral("letre_dat"))->setMaximumWidth(150);
+
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    QLineEdit* id = field(QStringLiteral("locality_id"));
+    id->setMaximumWidth(90);
+    formRow(form, QStringLiteral("ID:"), id, panel);
+    formRow(form, QStringLiteral("Loc.Name:"), field(QStringLiteral("loc_name")), panel);
+    if (role_ == Role::Maintain) formRow(form, QStringLiteral("Geological Unit:"), field(QStringLiteral("region")), panel);
+    formRow(form, QStringLiteral("Country:"), field(QStringLiteral("orszag_nev")), panel);
+    continent_ = new QComboBox(panel);
+    continent_->setEnabled(false);
+    formRow(form, QStringLiteral("Continent:"), continent_, panel);
+    formRow(form, QStringLiteral("Upward nest.:"), field(QStringLiteral("l2")), panel);
+    formRow(form, QStringLiteral("Data added:"), field(QStringLiteral("date_added")), panel);
+
+    auto* geoForm = new QFormLayout;
+    geoForm->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (int c = 0; c < CoordinateCount; ++c)
+        formRow(geoForm, coordinateLabels()[size_t(c)], field(coordinateColumns()[size_t(c)]), panel);
+    formRow(geoForm, QStringLiteral("Geodetic datum:"), field(QStringLiteral("geodat")), panel);
+
+    description_ = new QPlainTextEdit(panel);
+    description_->setReadOnly(true);
+    description_->setTabChangesFocus(true);
+    description_->setMaximumHeight(70);
+    altList_ = new QListWidget(panel);
+    altList_->setObjectName(QStringLiteral("altNames"));
+    altList_->setMaximumHeight(80);
+
+    auto* v = new QVBoxLayout(panel);
+    v->setContentsMargins(8, 0, 0, 0);
+    v->addLayout(form);
+    v->addWidget(new core::GradLabel(QStringLiteral(" Georeferencing"), panel));
+    v->addLayout(geoForm);
+    v->addWidget(buddyLabel(QStringLiteral(" Description"), description_, panel));
+    v->addWidget(description_);
+    v->addWidget(buddyLabel(QStringLiteral("Alt.names:"), altList_, panel));
+    v->addWidget(altList_, 1);
+    return panel;
+}
+
+QLineEdit* LocalityTree::detail(const QString& column) const { return details_.value(column); }
+
+QString LocalityTree::launcher() const
+{
+    return role_ == Role::Maintain ? QStringLiteral("localityfa") : QStringLiteral("localityfa2");
+}
+
+void LocalityTree::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(rect(), artwork::background(size()));
+}
+
+void LocalityTree::loadContinents()
+{
+    continent_->clear();
+    try {
+        cmd_.open(continentsSql);
+        for (int r = 0; r < cmd_.rowCount(); ++r) continent_->addItem(cmd_.text(r, QStringLiteral("kont_name")));
+    } catch (const db::DbError& e) {
+        core::dm().showError(e);
+    }
+    continent_->setCurrentIndex(-1);
+}
+
+void LocalityTree::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous()) return;
+    core::Tdm& dm = core::dm();
+    for (db::Query* q : {&localities_, &altNames_, &tops_, &cmd_}) q->setConnection(&dm.conn());
+    if (map_) map_->setEnabled(hasLocalityMap());
+    loadContinents();
+    filter_->clear();
+    build();
+    // the caller's current locality, if it is in the tree; otherwise the top
+    const QString current = dm.slot(launcher()).trimmed();
+    if (current.isEmpty() || !tree_->selectNode(current.toInt())) tree_->scrollToTop();
+    tree_->setFocus(Qt::OtherFocusReason);
+}
+
+void LocalityTree::build()
+{
+    std::optional<core::ProcWait> wait;
+    if (role_ == Role::Maintain) wait.emplace();
+    try {
+        localities_.open(localityTreeSql());
+        altNames_.open(altNamesSql);
+        tops_.open(topLocalitiesSql);
+    } catch (const db::DbError& e) {
+        // the tree shows what could be read
+        core::dm().showError(e);
+    }
+    tree_->build(SearchTree::rowsOf(localities_.data(), QStringLiteral("locality_id"), QStringLiteral("upward"),
+                                    QStringLiteral("loc_name")),
+                 SearchTree::rowsOf(tops_.data(), QStringLiteral("locality_id"), QString(),
+                                    QStringLiteral("loc_name")));
+    showDetails(tree_->currentId());
+}
+
+void LocalityTree::showDetails(int id)
+{
+    const int row = id ? localities_.locate(QStringLiteral("locality_id"), id) : -1;
+    auto text = [&](const QString& column) { return row >= 0 ? localities_.text(row, column) : QString(); };
+    for (auto it = details_.begin(); it != details_.end(); ++it) {
+        it.value()->setText(text(it.key()));
+        it.value()->setCursorPosition(0);
+    }
+    continent_->setCurrentIndex(continent_->findText(text(QStringLiteral("kont_name"))));
+    description_->setPlainText(text(QStringLiteral("description")));
+    upwardId_ = text(QStringLiteral("upward"));
+    ownerName_ = text(QStringLiteral("user_name"));
+    altList_->clear();
+    if (row >= 0 && altNames_.isActive()) {
+        altNames_.applyFilter(QStringLiteral("locality_id=%1").arg(id));
+        for (int r = 0; r < altNames_.rowCount(); ++r) altList_->addItem(altNames_.text(r, QStringLiteral("loc_name")));
+    }
+}
+
+void LocalityTree::search() { tree_->search(filter_->text()); }
+
+void LocalityTree::clearSearch()
+{
+    filter_->clear();
+    search();
+}
+
+void LocalityTree::ok()
+{
+    const int id = tree_->currentId();
+    if (!tree_->currentItem()) return;
+    core::dm().setSlot(launcher(), QString::number(id));
+    accept();
+}
+
+void LocalityTree::openEditor(const QString& id)
+{
+    editor_->setId(id);
+    saved_ = false;
+    core::showModal(editor_);
+}
+
+void LocalityTree::afterEdit(int reselect)
+{
+    if (!saved_) return;
+    build();
+    if (reselect && tree_->selectNode(reselect)) tree_->setFocus(Qt::OtherFocusReason);
+    showDetails(tree_->currentId());
+}
+
+void LocalityTree::add()
+{
+    if (!editor_ || !core::dm().jogell(QStringLiteral("CD"))) return;
+    editor_->setUpward(QString(), QString());
+    openEditor(QString());
+    afterEdit(editor_->id().toInt());
+}
+
+void LocalityTree::addSibling()
+{
+    if (!editor_ || !core::dm().jogell(QStringLiteral("CD"))) return;
+    if (!tree_->currentItem()) {
+        add();
+        return;
+    }
+    editor_->setUpward(upwardId_, detail(QStringLiteral("l2"))->text());
+    openEditor(QString());
+    afterEdit(editor_->id().toInt());
+}
+
+void LocalityTree::addChild()
+{
+    if (!editor_ || !core::dm().jogell(QStringLiteral("CD"))) return;
+    if (!tree_->currentItem()) {
+        add();
+        return;
+    }
+    editor_->setUpward(detail(QStringLiteral("locality_id"))->text(), detail(QStringLiteral("loc_name"))->text());
+    openEditor(QString());
+    afterEdit(editor_->id().toInt());
+}
+
+void LocalityTree::edit(bool forgetSearch)
+{
+    if (!editor_ || !tree_->currentItem()) return;
+    const int id = tree_->currentId();
+    if (forgetSearch) tree_->forgetSearch();
+    openEditor(QString::number(id));
+    afterEdit(id);
+}
+
+void LocalityTree::remove()
+{
+    core::Tdm& dm = core::dm();
+    if (!editor_ || !tree_->currentItem() || !dm.jogell(QStringLiteral("D"))) return;
+    const int id = tree_->currentId();
+    if (!dm.kerdes(deleteLocalityQuestion(detail(QStringLiteral("loc_name"))->text()))) return;
+    try {
+        cmd_.exec(QStringLiteral("delete from localityt where locality_id=:par"), {{QStringLiteral("par"), db::Value(id)}});
+    } catch (const db::DbError& e) {
+        // a locality that samples or other localities still refer to stays
+        dm.showError(e);
+        return;
+    }
+    build();
+}
+
+void LocalityTree::showMap(MapKind kind)
+{
+    if (!hasLocalityMap()) return;
+    mapViewer()(kind, localities_.data());
+}
+
+}  // namespace reference
