@@ -6,6 +6,7 @@
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "core/modal.h"
+#include "core/msgbox.h"
 #include "core/pwait_procf.h"
 #include "db/sqltext.h"
 #include "reference/alt_loc.h"
@@ -549,7 +550,7 @@ void Tlocalitym::deleteAltName()
                   {{QStringLiteral("par"), db::Value(keyText(altList_.text(row, QStringLiteral("locnev_id"))).toInt())}});
         openAltNames();
     } catch (const db::DbError& e) {
-        dm.uzenet(e.message());
+        core::showMessage(e.message());  // the general error report
     }
 }
 
