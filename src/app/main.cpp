@@ -6,6 +6,7 @@
 #include "core/loginform.h"
 #include "core/startup.h"
 #include "reference/forms_reference.h"
+#include "samples/forms_samples.h"
 
 #include <QApplication>
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
     (void)dm;
     core::createCoreForms();
     reference::createForms();
+    samples::createForms();
 
     return core::runMessageLoop(app, login);
 }
