@@ -71,6 +71,21 @@ QIcon nodeIcon(int image)
     return icon;
 }
 
+// The tree of sections. Unlike a plain item view it does not make its first node
+// current when it gets the focus: a node is selected only by the user or by the
+// program, and every selection runs the node dispatch.
+class SectionTree : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override
+    {
+        QAbstractScrollArea::focusInEvent(e);
+        viewport()->update();
+    }
+};
+
 }  // namespace
 
 Tsamplem2::Tsamplem2(QWidget* parent) : QDialog(parent)
@@ -81,7 +96,7 @@ Tsamplem2::Tsamplem2(QWidget* parent) : QDialog(parent)
     setSizeGripEnabled(true);
     resetOrders();
 
-    tree_ = new QTreeWidget(this);
+    tree_ = new SectionTree(this);
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setAccessibleName(QStringLiteral("Sections"));
     tree_->setHeaderHidden(true);
