@@ -15,7 +15,8 @@ grant insert, delete on uzenofal to saxora_prog;           -- notice board
 
 revoke insert, update, delete on kontinentt, freqt, orientation, porosity, mint_jel, enevek
   from saxora_prog;
-revoke insert, update on mgrade, meres_sampl_cl from saxora_prog;
+-- (metamorphic grades stay writable: they are kept in their own list window)
+revoke insert, update on meres_sampl_cl from saxora_prog;
 
 -- views are read only
 revoke insert, update, delete on up_loc, szemelytorzs, labortorzs, localitytorzs, arttorzs,
