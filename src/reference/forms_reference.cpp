@@ -4,7 +4,9 @@
 #include "core/forms.h"
 #include "core/modal.h"
 #include "core/openers.h"
+#include "reference/forms_geology.h"
 #include "reference/forms_people.h"
+#include "reference/mgradetorzs.h"
 #include "reference/refedit.h"
 #include "reference/reflist.h"
 #include "reference/simplelists.h"
@@ -61,11 +63,14 @@ void createForms()
 {
     for (const RefDesc& d : simpleLists()) createPair(d);
     createPair(quantityNames());
+    createPair(mgradeList());
     createPeopleForms();
+    createGeologyForms();
 }
 
 void destroyForms()
 {
+    destroyGeologyForms();
     destroyPeopleForms();
     for (auto& w : created()) delete w.data();
     created().clear();

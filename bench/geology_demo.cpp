@@ -1,0 +1,59 @@
+// Opens one window of the reference lists against a database, logged in as a
+// user of that database, to look at it on a real screen:
+//
+//   bench_geology_demo INI USER WINDOW [ID]
+//
+// INI is a connection.ini; WINDOW a window's class name (Tartt, Tartm, Tmgrade,
+// ...). An editor gets ID in its ID field (empty: a new record).
+
+#include "core/datam.h"
+#include "core/forms.h"
+#include "core/openers.h"
+#include "core/startup.h"
+#include "reference/recordeditor.h"
+#include "reference/forms_reference.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s INI USER WINDOW [ID]\n", argv[0]);
+        return 2;
+    }
+    auto* dm = new core::Tdm(&app);
+    const QString connected = dm->kapcskiep(QString::fromLocal8Bit(argv[1]));
+    if (connected != QLatin1String("Ok")) {
+        std::fprintf(stderr, "%s\n", qPrintable(connected));
+        return 1;
+    }
+    const db::Dataset u = dm->conn().open(QStringLiteral("select user_id, user_name, jogok(user_id) as jog from users where user_name=:n"),
+                                          {{QStringLiteral("n"), QString::fromLocal8Bit(argv[2])}});
+    if (u.isEmpty()) return 1;
+    dm->current_user_id = u.row(0).toInt(QStringLiteral("user_id"));
+    dm->current_user_name = u.text(0, QStringLiteral("user_name"));
+    dm->rights = u.text(0, QStringLiteral("jog"));
+    core::createCoreForms();
+    reference::createForms();
+
+    const QString name = QString::fromLocal8Bit(argv[3]);
+    QTimer::singleShot(0, [&] {
+        if (core::openWindow(name)) {
+            app.quit();
+            return;
+        }
+        auto* w = qobject_cast<QDialog*>(core::Forms::find(name));
+        if (!w) {
+            app.exit(1);
+            return;
+        }
+        if (auto* editor = dynamic_cast<reference::RecordEditor*>(w))
+            editor->setRecordId(argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString());
+        w->exec();
+        app.quit();
+    });
+    return app.exec();
+}

@@ -1,0 +1,406 @@
+#include "reference/artmod.h"
+
+#include "controls/csakszamedit.h"
+#include "controls/dbgrid.h"
+#include "core/artwork.h"
+#include "core/datam.h"
+#include "core/dates.h"
+#include "core/forms.h"
+#include "core/gradbtn.h"
+#include "core/messages.h"
+#include "core/modal.h"
+#include "core/msgbox.h"
+#include "core/pwait_procf.h"
+#include "reference/alt_art.h"
+#include "reference/artsql.h"
+
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace reference {
+namespace {
+
+// the small buttons beside a field
+core::GradBtn* smallButton(const QString& glyph, const QString& hint, QWidget* parent)
+{
+    auto* b = new core::GradBtn(glyph, parent);
+    b->setFixedSize(26, 24);
+    b->setAutoDefault(false);
+    b->setToolTip(hint);
+    return b;
+}
+
+QLabel* buddy(const QString& text, QWidget* field, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setBuddy(field);
+    field->setAccessibleName(text);
+    return l;
+}
+
+QLineEdit* readOnlyEdit(QWidget* parent)
+{
+    auto* e = new QLineEdit(parent);
+    e->setReadOnly(true);
+    e->setFocusPolicy(Qt::ClickFocus);
+    QPalette pal = e->palette();
+    pal.setColor(QPalette::Base, QColor(246, 238, 228));
+    e->setPalette(pal);
+    return e;
+}
+
+}  // namespace
+
+Tartm::Tartm(Talt_art* altDialog, QWidget* parent) : QDialog(parent), altDialog_(altDialog)
+{
+    setObjectName(QStringLiteral("Tartm"));
+    setWindowTitle(QStringLiteral("Artefact"));
+    setAccessibleName(windowTitle());
+    setSizeGripEnabled(true);
+
+    id_ = readOnlyEdit(this);
+    id_->setObjectName(QStringLiteral("id"));
+    id_->setMaximumWidth(90);
+    name_ = new QLineEdit(this);
+    name_->setObjectName(QStringLiteral("art_name"));
+    laborName_ = readOnlyEdit(this);
+    laborName_->setObjectName(QStringLiteral("labor_nev"));
+    pickLabor_ = smallButton(QStringLiteral("..."), QStringLiteral("Choose the institution"), this);
+    clearLabor_ = smallButton(QStringLiteral("X"), QStringLiteral("Clear the institution"), this);
+    showLabor_ = smallButton(QStringLiteral(">"), QStringLiteral("Show the institution"), this);
+    auto* laborRow = new QHBoxLayout;
+    laborRow->setSpacing(3);
+    laborRow->addWidget(laborName_, 1);
+    laborRow->addWidget(pickLabor_);
+    laborRow->addWidget(clearLabor_);
+    laborRow->addWidget(showLabor_);
+
+    auto numberField = [this](const char* column) {
+        auto* e = new controls::CsakszamEdit(this);
+        e->setObjectName(QLatin1String(column));
+        e->setMaximumWidth(110);
+        return e;
+    };
+    width_ = numberField("width");
+    length_ = numberField("length");
+    depth_ = numberField("depth");
+    weight_ = numberField("weight");
+    material_ = new QLineEdit(this);
+    material_->setObjectName(QStringLiteral("tip_mat"));
+    age_ = new QLineEdit(this);
+    age_->setObjectName(QStringLiteral("tip_age"));
+    dateAdded_ = new QDateEdit(this);
+    dateAdded_->setObjectName(QStringLiteral("dateadd"));
+    core::setupDateEdit(dateAdded_);
+    // an artefact stored without a date shows an empty picker and keeps no date
+    dateAdded_->setMinimumDate(QDate(1752, 9, 14));
+    dateAdded_->setSpecialValueText(QStringLiteral(" "));
+    dateAdded_->setMinimumWidth(dateAdded_->fontMetrics().horizontalAdvance(QStringLiteral("8888.88.88")) + 48);
+    dateAdded_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    description_ = new QPlainTextEdit(this);
+    description_->setObjectName(QStringLiteral("description"));
+    description_->setTabChangesFocus(true);
+    createdBy_ = new QLabel(this);
+    createdBy_->setObjectName(QStringLiteral("teljnev"));
+    created_ = new QLabel(this);
+    created_->setObjectName(QStringLiteral("letre_dat"));
+
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    form->addRow(buddy(QStringLiteral("ID:"), id_, this), id_);
+    form->addRow(buddy(QStringLiteral("Art name:"), name_, this), name_);
+    form->addRow(buddy(QStringLiteral("Institution:"), laborName_, this), laborRow);
+    // two dimensions a row, the first under the form's labels, the second beside it
+    auto dimensionRow = [&](QLineEdit* first, const QString& secondLabel, QLineEdit* second) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(8);
+        row->addWidget(first);
+        row->addSpacing(12);
+        row->addWidget(buddy(secondLabel, second, this));
+        row->addWidget(second);
+        row->addStretch(1);
+        return row;
+    };
+    form->addRow(buddy(QStringLiteral("Width:"), width_, this), dimensionRow(width_, QStringLiteral("Length:"), length_));
+    form->addRow(buddy(QStringLiteral("Depth:"), depth_, this), dimensionRow(depth_, QStringLiteral("Weight:"), weight_));
+    form->addRow(buddy(QStringLiteral("Typical material:"), material_, this), material_);
+    form->addRow(buddy(QStringLiteral("Probably Age:"), age_, this), age_);
+    form->addRow(buddy(QStringLiteral("Date added:"), dateAdded_, this), dateAdded_);
+    form->addRow(buddy(QStringLiteral("Created by:"), createdBy_, this), createdBy_);
+    form->addRow(buddy(QStringLiteral("Date:"), created_, this), created_);
+
+    // right: the description and the alternative names
+    altGrid_ = new controls::DBGrid(this);
+    altGrid_->setObjectName(QStringLiteral("altnames"));
+    altGrid_->setQuery(&altNames_, {db::GridColumn{QStringLiteral("art_name"), QStringLiteral("Art name"), 200}});
+    altGrid_->horizontalHeader()->hide();
+    altGrid_->horizontalHeader()->setStretchLastSection(true);
+    addAlt_ = smallButton(QStringLiteral("+"), QStringLiteral("Add an alternative name"), this);
+    deleteAlt_ = smallButton(QStringLiteral("-"), QStringLiteral("Delete the alternative name"), this);
+    auto* altHead = new QHBoxLayout;
+    altHead->setSpacing(3);
+    altHead->addWidget(buddy(QStringLiteral("Alt.names:"), altGrid_, this));
+    altHead->addStretch(1);
+    altHead->addWidget(addAlt_);
+    altHead->addWidget(deleteAlt_);
+    auto* right = new QVBoxLayout;
+    right->addWidget(buddy(QStringLiteral("Description:"), description_, this));
+    right->addWidget(description_, 3);
+    right->addLayout(altHead);
+    right->addWidget(altGrid_, 2);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(16);
+    columns->addLayout(form, 3);
+    columns->addLayout(right, 2);
+
+    ok_ = new core::GradBtn(QStringLiteral("Ok"), this);
+    cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
+    for (auto* b : {ok_, cancel_}) {
+        b->setMinimumWidth(90);
+        b->setAutoDefault(false);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(14, 14, 14, 12);
+    top->addLayout(columns, 1);
+    top->addSpacing(8);
+    top->addLayout(buttons);
+    resize(760, 460);
+
+    connect(ok_, &QPushButton::clicked, this, [this] { ment(true); });
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(pickLabor_, &QPushButton::clicked, this, &Tartm::pickInstitution);
+    connect(clearLabor_, &QPushButton::clicked, this, &Tartm::clearInstitution);
+    connect(showLabor_, &QPushButton::clicked, this, &Tartm::showInstitution);
+    connect(addAlt_, &QPushButton::clicked, this, &Tartm::addAltName);
+    connect(deleteAlt_, &QPushButton::clicked, this, &Tartm::deleteAltName);
+
+    QWidget* order[] = {name_, pickLabor_, clearLabor_, showLabor_, width_, length_, depth_, weight_, material_,
+                        age_, dateAdded_, description_, addAlt_, deleteAlt_, altGrid_, ok_, cancel_};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void Tartm::setRecordId(const QString& id) { id_->setText(id); }
+
+bool Tartm::existing() const { return !id_->text().trimmed().isEmpty(); }
+
+void Tartm::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous()) return;
+    betolt();
+    name_->setFocus(Qt::OtherFocusReason);
+}
+
+void Tartm::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(rect(), artwork::background(size()));
+}
+
+void Tartm::setLocked(bool locked)
+{
+    for (QLineEdit* e : {name_, static_cast<QLineEdit*>(width_), static_cast<QLineEdit*>(length_),
+                         static_cast<QLineEdit*>(depth_), static_cast<QLineEdit*>(weight_), material_, age_})
+        e->setReadOnly(locked);
+    description_->setReadOnly(locked);
+    dateAdded_->setEnabled(!locked);
+}
+
+void Tartm::betolt()
+{
+    core::Tdm& dm = core::dm();
+    load_.setConnection(&dm.conn());
+    altNames_.setConnection(&dm.conn());
+    cmd_.setConnection(&dm.conn());
+    core::ProcWait wait;
+    try {
+        if (existing()) {
+            load_.open(artLoadSql(id_->text()));
+            auto text = [this](const char* field) { return load_.isEmpty() ? QString() : load_.text(0, QLatin1String(field)); };
+            name_->setText(text("art_name"));
+            laborId_ = text("labor_id");
+            laborName_->setText(text("labor_nev"));
+            laborName_->setCursorPosition(0);
+            width_->setText(text("width"));
+            length_->setText(text("length"));
+            depth_->setText(text("depth"));
+            weight_->setText(text("weight"));
+            material_->setText(text("tip_mat"));
+            age_->setText(text("tip_age"));
+            const QDate added = core::parseDate(text("dateadd"));
+            dateAdded_->setDate(added.isValid() ? added : dateAdded_->minimumDate());
+            description_->setPlainText(text("description"));
+            creatorName_ = text("user_name");
+            createdBy_->setText(text("teljnev"));
+            created_->setText(text("letre_dat"));
+            openAltNames();
+            setLocked(!dm.jogellnev(QStringLiteral("CD"), creatorName_, QLatin1Char('N')));
+        } else {
+            for (QLineEdit* e : {name_, laborName_, static_cast<QLineEdit*>(width_), static_cast<QLineEdit*>(length_),
+                                 static_cast<QLineEdit*>(depth_), static_cast<QLineEdit*>(weight_), material_, age_})
+                e->clear();
+            laborId_.clear();
+            creatorName_.clear();
+            description_->clear();
+            createdBy_->clear();
+            created_->clear();
+            dateAdded_->setDate(QDate::currentDate());
+            altNames_.close();
+            setLocked(false);
+        }
+    } catch (const db::DbError& e) {
+        dm.showError(e);
+    }
+}
+
+void Tartm::openAltNames()
+{
+    altNames_.open(altNamesSql(), {{QStringLiteral("par"), db::Value(id_->text().trimmed().toInt())}});
+}
+
+ArtRecord Tartm::record() const
+{
+    ArtRecord r;
+    r.id = id_->text();
+    r.name = name_->text();
+    r.laborId = laborId_;
+    r.width = width_->text();
+    r.length = length_->text();
+    r.depth = depth_->text();
+    r.weight = weight_->text();
+    r.material = material_->text();
+    r.age = age_->text();
+    r.description = description_->toPlainText();
+    if (dateAdded_->date() != dateAdded_->minimumDate()) r.dateAdded = dateAdded_->date();
+    return r;
+}
+
+bool Tartm::ment(bool close)
+{
+    core::Tdm& dm = core::dm();
+    cmd_.setConnection(&dm.conn());
+    if (existing() ? !dm.jogellnev(QStringLiteral("CD"), creatorName_) : !dm.jogell(QStringLiteral("CD"))) return false;
+
+    const ArtRecord r = record();
+    const QStringList problems = artProblems(r);
+    if (!problems.isEmpty()) {
+        QString text;
+        for (const QString& p : problems) text += p + QLatin1Char('\r');
+        dm.uzenet(text);
+        return false;
+    }
+    if (!dm.kerdes(msg::confirmSave)) return false;
+
+    if (existing()) {
+        try {
+            core::ProcWait wait;
+            cmd_.exec(artUpdateSql(r));
+        } catch (const db::DbError& e) {
+            // the window stays open with everything the user typed
+            dm.showError(e);
+            return false;
+        }
+    } else {
+        try {
+            core::ProcWait wait;
+            cmd_.exec(artInsertSql(r, dm.current_user_id));
+            cmd_.open(artKeySql());
+            id_->setText(cmd_.text(0, QStringLiteral("art_id")));
+        } catch (const db::DbError& e) {
+            try {
+                cmd_.exec(QStringLiteral("rollback"));
+            } catch (const db::DbError&) {
+                // the session rolled back already
+            }
+            dm.showError(e);
+            return false;
+        }
+    }
+    if (close) {
+        accept();
+    } else {
+        betolt();  // the saved record, with its creator and its alternative names
+    }
+    return true;
+}
+
+void Tartm::pickInstitution()
+{
+    core::Tdm& dm = core::dm();
+    if (existing() && !dm.jogellnev(QStringLiteral("CD"), creatorName_)) return;
+    laborId_ = dm.labortorzs(laborId_);
+    if (!laborId_.isEmpty()) {
+        laborName_->setText(dm.labornev(laborId_));
+        laborName_->setCursorPosition(0);
+    }
+}
+
+void Tartm::clearInstitution()
+{
+    if (!core::dm().jogell(QStringLiteral("D"))) return;
+    laborId_.clear();
+    laborName_->clear();
+}
+
+void Tartm::showInstitution()
+{
+    auto* editor = dynamic_cast<RecordEditor*>(core::Forms::find(QStringLiteral("Tlaborm")));
+    if (!editor) return;
+    const QString id = laborId_.trimmed();
+    // with no institution chosen the editor opens for a new one
+    editor->setRecordId(id == QLatin1String("0") ? QString() : id);
+    core::showModal(editor->dialog());
+    // the institution may have been renamed there
+    if (!laborId_.isEmpty()) {
+        laborName_->setText(core::dm().labornev(laborId_));
+        laborName_->setCursorPosition(0);
+    }
+}
+
+void Tartm::addAltName()
+{
+    core::Tdm& dm = core::dm();
+    if (!existing()) {
+        if (dm.kerdes(msg::saveBeforeArtefactName)) ment(false);
+        return;
+    }
+    if (!dm.jogellnev(QStringLiteral("CD"), creatorName_)) return;
+    altDialog_->setArtefact(id_->text().trimmed());
+    core::showModal(altDialog_);
+    try {
+        openAltNames();
+    } catch (const db::DbError& e) {
+        dm.showError(e);
+    }
+}
+
+void Tartm::deleteAltName()
+{
+    core::Tdm& dm = core::dm();
+    if (!dm.jogell(QStringLiteral("D"))) return;
+    if (altGrid_->currentRow() < 0) return;
+    if (!dm.kerdes(msg::confirmDelete)) return;
+    try {
+        cmd_.exec(altDeleteSql(), {{QStringLiteral("par"), db::Value(altGrid_->currentText(QStringLiteral("artnev_id")).toInt())}});
+        openAltNames();
+    } catch (const db::DbError& e) {
+        core::showMessage(e.message());  // the general error report
+    }
+}
+
+}  // namespace reference

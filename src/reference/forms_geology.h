@@ -1,0 +1,12 @@
+#pragma once
+// The windows of the artefacts and of the geological units and time: created once
+// at start-up after the data module, registered as forms, with their picker
+// launchers and the openers of the main window's "Basic data" items.
+
+namespace reference {
+
+void createGeologyForms();
+// destroys what createGeologyForms made (tests bring up a data module each)
+void destroyGeologyForms();
+
+}  // namespace reference
