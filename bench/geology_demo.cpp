@@ -3,17 +3,20 @@
 //
 //   bench_geology_demo INI USER WINDOW [ID]
 //
-// INI is a connection.ini; WINDOW a window's class name (Tartt, Tartm, Tmgrade,
-// ...). An editor gets ID in its ID field (empty: a new record).
+// INI is a connection.ini; WINDOW a window's class name (Tartt, Tartm, Tgeo_un,
+// ...). An editor gets ID in its ID field (empty: a new record); a tree selects
+// the node of ID.
 
 #include "core/datam.h"
 #include "core/forms.h"
 #include "core/openers.h"
 #include "core/startup.h"
 #include "reference/recordeditor.h"
+#include "reference/searchtree.h"
 #include "reference/forms_reference.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTimer>
 #include <cstdio>
 
@@ -40,6 +43,12 @@ int main(int argc, char** argv)
     reference::createForms();
 
     const QString name = QString::fromLocal8Bit(argv[3]);
+    // a tree shows the node of ID selected
+    if (argc > 4)
+        QTimer::singleShot(300, [&] {
+            if (auto* tree = core::Forms::find(name) ? core::Forms::find(name)->findChild<reference::SearchTree*>() : nullptr)
+                tree->selectNode(QString::fromLocal8Bit(argv[4]).toInt());
+        });
     QTimer::singleShot(0, [&] {
         if (core::openWindow(name)) {
             app.quit();

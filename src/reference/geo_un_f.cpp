@@ -1,0 +1,247 @@
+#include "reference/geo_un_f.h"
+
+#include "controls/dbgrid.h"
+#include "core/datam.h"
+#include "core/gradbtn.h"
+#include "core/messages.h"
+#include "core/modal.h"
+#include "core/pwait_procf.h"
+#include "reference/geo_un_mod.h"
+#include "reference/geosql.h"
+#include "db/sqltext.h"
+#include "reference/searchbar.h"
+#include "reference/searchtree.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <optional>
+
+namespace reference {
+namespace {
+
+QLabel* buddy(const QString& text, QWidget* field, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setBuddy(field);
+    field->setAccessibleName(text);
+    return l;
+}
+
+db::Params unit(int id) { return {{QStringLiteral("par"), db::Value(id)}}; }
+
+}  // namespace
+
+GeoUnitTree::GeoUnitTree(Role role, Tgeo_un_mod* editor, QWidget* parent)
+    : TreeWindow(role, role == Role::Maintain ? QStringLiteral("Tgeo_un") : QStringLiteral("Tgeo_un2"),
+                 role == Role::Maintain ? QStringLiteral("Geological") : QStringLiteral("Geological Unit"),
+                 role == Role::Maintain ? QStringLiteral("geo_untorzs") : QStringLiteral("geo_un2torzs"), parent),
+      editor_(role == Role::Maintain ? editor : nullptr)
+{
+    tree()->setFold(SearchFold::Ascii);  // the letters a to z only, as the unit names were always searched
+    bar_ = new TreeSearchBar(tree(), this);
+    auto* leftBox = new QWidget(this);
+    auto* left = new QVBoxLayout(leftBox);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(tree(), 1);
+    left->addWidget(bar_);
+
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(leftBox);
+    split->addWidget(buildDetails());
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    split->setChildrenCollapsible(false);
+
+    auto* creator = new QHBoxLayout;
+    QLineEdit* by = detail(QStringLiteral("teljnev"));
+    QLineEdit* at = detail(QStringLiteral("letre_datum"));
+    creator->addWidget(buddy(QStringLiteral("Created by:"), by, this));
+    creator->addWidget(by, 1);
+    creator->addWidget(buddy(QStringLiteral("Date:"), at, this));
+    creator->addWidget(at);
+    setBody(split, creator);
+    resize(role == Role::Maintain ? 960 : 860, 600);
+
+    connect(tree(), &SearchTree::nodeSelected, this, &GeoUnitTree::showDetails);
+    if (editor_) connect(editor_, &Tgeo_un_mod::saved, this, &TreeWindow::setChanged);
+
+    QList<QWidget*> order = {tree(), bar_->filter(), bar_->searchButton(), bar_->nextButton(),
+                             bar_->previousButton(), bar_->clearButton(), bar_->collapseButton(),
+                             bar_->expandButton(), okButton()};
+    if (addButton()) order << addButton() << editButton() << deleteButton();
+    order << cancelButton();
+    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+QWidget* GeoUnitTree::buildDetails()
+{
+    auto* panel = new QWidget(this);
+    auto field = [this, panel](const QString& column) {
+        auto* e = new QLineEdit(panel);
+        e->setObjectName(column);
+        e->setReadOnly(true);
+        details_.insert(column, e);
+        return e;
+    };
+    field(QStringLiteral("teljnev"))->setParent(this);
+    field(QStringLiteral("letre_datum"))->setParent(this);
+    QLineEdit* created = detail(QStringLiteral("letre_datum"));
+    created->setFixedWidth(created->fontMetrics().horizontalAdvance(QStringLiteral("8888.88.88 88:88:88")) + 16);
+
+    agesGrid_ = new controls::DBGrid(panel);
+    agesGrid_->setObjectName(QStringLiteral("ages"));
+    agesGrid_->setQuery(&ages_, {db::GridColumn{QStringLiteral("kor_nev"), QStringLiteral("Met. age"), 300}});
+    agesGrid_->horizontalHeader()->hide();
+    agesGrid_->horizontalHeader()->setStretchLastSection(true);
+    agesGrid_->setMaximumHeight(110);
+    description_ = new QPlainTextEdit(panel);
+    description_->setObjectName(QStringLiteral("description"));
+    description_->setReadOnly(true);
+    description_->setTabChangesFocus(true);
+
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    QLineEdit* id = field(QStringLiteral("geo_id"));
+    id->setMaximumWidth(90);
+    auto row = [&](const QString& label, QWidget* w) { form->addRow(buddy(label, w, panel), w); };
+    row(QStringLiteral("ID:"), id);
+    row(QStringLiteral("Geological Unit:"), field(QStringLiteral("geo_nev")));
+    row(QStringLiteral("Geo. papa:"), field(QStringLiteral("papa")));
+    row(QStringLiteral("Age of primary:"), field(QStringLiteral("ageofpr")));
+    row(QStringLiteral("Met. age:"), agesGrid_);
+    row(QStringLiteral("Met. grade:"), field(QStringLiteral("mgrade_nev")));
+    row(QStringLiteral("Description:"), description_);
+    auto* v = new QVBoxLayout(panel);
+    v->setContentsMargins(8, 0, 0, 0);
+    v->addLayout(form, 1);
+    return panel;
+}
+
+void GeoUnitTree::showEvent(QShowEvent* e)
+{
+    TreeWindow::showEvent(e);
+    if (e->spontaneous()) return;
+    build();
+    if (role() == Role::Pick) {
+        // the caller's current unit, if it is in the tree
+        const QString current = core::dm().slot(launcher()).trimmed();
+        if (db::isPlainInteger(current)) tree()->selectNode(current.toInt());
+    }
+    tree()->setFocus(Qt::OtherFocusReason);
+}
+
+void GeoUnitTree::build()
+{
+    core::Tdm& dm = core::dm();
+    for (db::Query* q : {&all_, &tops_, &ages_, &cmd_}) q->setConnection(&dm.conn());
+    {
+        std::optional<core::ProcWait> wait;
+        if (role() == Role::Maintain) wait.emplace();
+        try {
+            all_.open(geoAllRowsSql());
+            tops_.open(geoTopSql());
+            ages_.open(geoAgesSql());
+        } catch (const db::DbError& e) {
+            dm.showError(e);  // the tree shows what could be read
+        }
+        tree()->build(SearchTree::rowsOf(all_.data(), QStringLiteral("geo_id"), QStringLiteral("geo_papa"),
+                                         QStringLiteral("geo_nev")),
+                      SearchTree::rowsOf(tops_.data(), QStringLiteral("geo_id"), QString(), QStringLiteral("geo_nev")));
+    }
+    tree()->scrollToTop();
+    if (tree()->topLevelItemCount() > 0) tree()->setCurrentItem(tree()->topLevelItem(0));
+    showDetails(tree()->currentId());
+    bar_->filter()->clear();
+}
+
+void GeoUnitTree::showDetails(int id)
+{
+    const int row = id ? all_.locate(QStringLiteral("geo_id"), id) : -1;
+    auto text = [&](const char* column) { return row >= 0 ? all_.text(row, QLatin1String(column)) : QString(); };
+    const int papa = row >= 0 ? all_.locate(QStringLiteral("geo_id"), text("geo_papa").toInt()) : -1;
+    const QHash<QString, QString> shown = {
+        {QStringLiteral("geo_id"), text("geo_id")},
+        {QStringLiteral("geo_nev"), text("geo_nev")},
+        {QStringLiteral("papa"), papa >= 0 ? all_.text(papa, QStringLiteral("geo_nev")) : QString()},
+        {QStringLiteral("ageofpr"), text("ageofpr")},
+        {QStringLiteral("mgrade_nev"), text("mgrade_nev")},
+        {QStringLiteral("teljnev"), text("teljnev")},
+        {QStringLiteral("letre_datum"), text("letre_datum")},
+    };
+    for (auto it = details_.begin(); it != details_.end(); ++it) {
+        it.value()->setText(shown.value(it.key()));
+        it.value()->setCursorPosition(0);
+    }
+    description_->setPlainText(text("description"));
+    if (ages_.isActive()) ages_.applyFilter(QStringLiteral("geo_id=%1").arg(row >= 0 ? id : 0));
+}
+
+void GeoUnitTree::openEditor(const QString& id, int parent)
+{
+    core::Tdm& dm = core::dm();
+    const QString parentKey = parent ? QString::number(parent) : QString();
+    editor_->prepare(id, parentKey, parent ? dm.geonev(parentKey) : QString());
+    beforeEdit();
+    core::showModal(editor_);
+    afterEdit(editor_->id().trimmed().toInt());
+}
+
+void GeoUnitTree::add()
+{
+    if (!editor_ || !core::dm().jogell(QStringLiteral("CD"))) return;
+    openEditor(QString(), 0);
+}
+
+void GeoUnitTree::addSibling()
+{
+    if (!editor_) return;
+    openEditor(QString(), SearchTree::parentId(tree()->currentItem()));
+}
+
+void GeoUnitTree::addChild()
+{
+    if (!editor_) return;
+    openEditor(QString(), tree()->currentId());
+}
+
+void GeoUnitTree::edit()
+{
+    if (!editor_ || !tree()->currentItem()) return;
+    openEditor(QString::number(tree()->currentId()), 0);
+}
+
+void GeoUnitTree::remove()
+{
+    core::Tdm& dm = core::dm();
+    if (!editor_ || !tree()->currentItem() || !dm.jogell(QStringLiteral("D"))) return;
+    const int id = tree()->currentId();
+    try {
+        // samples first, without asking; children only after the question
+        cmd_.open(geoSamplesSql(), unit(id));
+        if (!cmd_.isEmpty()) {
+            dm.uzenet(msg::recordLinked);
+            return;
+        }
+        if (!dm.kerdes(msg::confirmDelete)) return;
+        cmd_.open(geoChildSql(), unit(id));
+        if (!cmd_.isEmpty()) {
+            dm.uzenet(msg::recordLinked);
+            return;
+        }
+        cmd_.exec(geoDeleteSql(), unit(id));
+    } catch (const db::DbError& e) {
+        dm.showError(e);
+        return;
+    }
+    build();
+}
+
+}  // namespace reference

@@ -1,0 +1,63 @@
+#pragma once
+// The geological unit trees: Tgeo_un ("Geological") for maintenance, also the
+// picker geo_untorzs, and Tgeo_un2 ("Geological Unit"), the picker geo_un2torzs.
+// One window configured by its role: the searchable tree and, beside it, the
+// read-only details of the selected unit with its metamorphic ages.
+
+#include "db/query.h"
+#include "reference/treewindow.h"
+
+#include <QHash>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace controls { class DBGrid; }
+
+namespace reference {
+
+class TreeSearchBar;
+class Tgeo_un_mod;
+
+class GeoUnitTree : public TreeWindow {
+    Q_OBJECT
+public:
+    // editor: the unit editor (Maintain only)
+    GeoUnitTree(Role role, Tgeo_un_mod* editor, QWidget* parent = nullptr);
+
+    TreeSearchBar* searchBar() const { return bar_; }
+    // a read-only detail by its column: geo_id, geo_nev, papa, ageofpr, mgrade_nev,
+    // teljnev, letre_datum
+    QLineEdit* detail(const QString& column) const { return details_.value(column); }
+    QPlainTextEdit* description() const { return description_; }
+    controls::DBGrid* agesGrid() const { return agesGrid_; }
+    db::Query& units() { return all_; }
+
+    void build() override;
+    void add() override;
+    void addSibling() override;
+    void addChild() override;
+    void edit() override;
+    void remove() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    QWidget* buildDetails();
+    void showDetails(int id);
+    // opens the editor on a record (empty: a new one under this parent)
+    void openEditor(const QString& id, int parent);
+
+    Tgeo_un_mod* editor_;
+    TreeSearchBar* bar_;
+    QHash<QString, QLineEdit*> details_;
+    QPlainTextEdit* description_;
+    controls::DBGrid* agesGrid_;
+    db::Query all_;
+    db::Query tops_;
+    db::Query ages_;
+    db::Query cmd_;
+};
+
+}  // namespace reference

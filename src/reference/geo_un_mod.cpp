@@ -1,0 +1,309 @@
+#include "reference/geo_un_mod.h"
+
+#include "controls/dbgrid.h"
+#include "core/artwork.h"
+#include "core/datam.h"
+#include "core/gradbtn.h"
+#include "core/messages.h"
+#include "core/pwait_procf.h"
+#include "db/sqltext.h"
+#include "reference/formrow.h"
+#include "reference/geosql.h"
+#include "reference/ownerrights.h"
+#include "reference/pickfield.h"
+#include "reference/treewindow.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace reference {
+
+Tgeo_un_mod::Tgeo_un_mod(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Tgeo_un_mod"));
+    setWindowTitle(QStringLiteral("Geological Unit"));
+    setAccessibleName(windowTitle());
+    setSizeGripEnabled(true);
+
+    id_ = new QLineEdit(this);
+    id_->setObjectName(QStringLiteral("geo_id"));
+    id_->setEnabled(false);
+    id_->setMaximumWidth(90);
+    name_ = new QLineEdit(this);
+    name_->setObjectName(QStringLiteral("geo_nev"));
+    parent_ = new PickField(QStringLiteral("the parent unit"), this);
+    parent_->setObjectName(QStringLiteral("geo_papa"));
+    age_ = new PickField(QStringLiteral("the age of the protolith"), this);
+    age_->setObjectName(QStringLiteral("age_of_pr"));
+    grade_ = new PickField(QStringLiteral("the metamorphic grade"), this);
+    grade_->setObjectName(QStringLiteral("met_grade"));
+    description_ = new QPlainTextEdit(this);
+    description_->setObjectName(QStringLiteral("description"));
+    description_->setTabChangesFocus(true);
+    createdBy_ = new QLineEdit(this);
+    createdBy_->setObjectName(QStringLiteral("teljnev"));
+    created_ = new QLineEdit(this);
+    created_->setObjectName(QStringLiteral("letre_datum"));
+    for (QLineEdit* e : {createdBy_, created_}) {
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::ClickFocus);
+    }
+
+    agesGrid_ = new controls::DBGrid(this);
+    agesGrid_->setObjectName(QStringLiteral("ages"));
+    agesGrid_->setQuery(&ages_, {db::GridColumn{QStringLiteral("kor_nev"), QStringLiteral("Metamorphic age"), 200}});
+    agesGrid_->horizontalHeader()->hide();
+    agesGrid_->setMinimumHeight(90);
+    addAge_ = new core::GradBtn(QStringLiteral("Add"), this);
+    deleteAge_ = new core::GradBtn(QStringLiteral("Del"), this);
+    auto* ageButtons = new QVBoxLayout;
+    for (core::GradBtn* b : {addAge_, deleteAge_}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(60);
+        ageButtons->addWidget(b);
+    }
+    ageButtons->addStretch(1);
+    auto* agesRow = new QHBoxLayout;
+    agesRow->addWidget(agesGrid_, 1);
+    agesRow->addLayout(ageButtons);
+
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    formRow(form, QStringLiteral("ID:"), id_, this);
+    formRow(form, QStringLiteral("Geological Unit:"), name_, this);
+    formRow(form, QStringLiteral("Geo. papa:"), parent_, this);
+    formRow(form, QStringLiteral("Age of primary:"), age_, this);
+    form->addRow(buddyLabel(QStringLiteral("Metamorphic age:"), agesGrid_, this), agesRow);
+    formRow(form, QStringLiteral("Metamorphic grade:"), grade_, this);
+    formRow(form, QStringLiteral("Description:"), description_, this);
+    auto* creator = new QHBoxLayout;
+    creator->addWidget(createdBy_, 1);
+    creator->addWidget(buddyLabel(QStringLiteral("Date:"), created_, this));
+    creator->addWidget(created_);
+    form->addRow(buddyLabel(QStringLiteral("Created by:"), createdBy_, this), creator);
+
+    save_ = new core::GradBtn(QStringLiteral("Save"), this);
+    cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (core::GradBtn* b : {save_, cancel_}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(90);
+        buttons->addWidget(b);
+    }
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(14, 14, 14, 12);
+    top->addLayout(form, 1);
+    top->addSpacing(8);
+    top->addLayout(buttons);
+    resize(560, 520);
+
+    connect(save_, &QPushButton::clicked, this, [this] { ment(true); });
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(parent_, &PickField::pickClicked, this, &Tgeo_un_mod::pickParent);
+    // the button beside the parent makes the unit a top-level one again
+    connect(parent_, &PickField::clearClicked, this, [this] { parent_->set(QString(), QString()); });
+    connect(age_, &PickField::pickClicked, this, &Tgeo_un_mod::pickAge);
+    connect(age_, &PickField::clearClicked, this, [this] { age_->set(QString(), QString()); });
+    connect(grade_, &PickField::pickClicked, this, &Tgeo_un_mod::pickGrade);
+    connect(grade_, &PickField::clearClicked, this, [this] { grade_->set(QString(), QString()); });
+    connect(addAge_, &QPushButton::clicked, this, &Tgeo_un_mod::addAge);
+    connect(deleteAge_, &QPushButton::clicked, this, &Tgeo_un_mod::deleteAge);
+
+    QWidget* order[] = {name_,   parent_->pickButton(), parent_->clearButton(), age_->pickButton(),
+                        age_->clearButton(), agesGrid_, addAge_, deleteAge_, grade_->pickButton(),
+                        grade_->clearButton(), description_, save_, cancel_};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void Tgeo_un_mod::prepare(const QString& id, const QString& parentKey, const QString& parentName)
+{
+    id_->setText(id);
+    parent_->set(parentKey, parentName);
+}
+
+QString Tgeo_un_mod::id() const { return id_->text(); }
+
+bool Tgeo_un_mod::existing() const { return !id_->text().trimmed().isEmpty(); }
+
+void Tgeo_un_mod::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous()) return;
+    betolt();
+    name_->setFocus(Qt::OtherFocusReason);
+}
+
+void Tgeo_un_mod::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(rect(), artwork::background(size()));
+}
+
+void Tgeo_un_mod::betolt()
+{
+    core::Tdm& dm = core::dm();
+    for (db::Query* q : {&load_, &ages_, &cmd_}) q->setConnection(&dm.conn());
+    core::ProcWait wait;
+    try {
+        if (existing()) {
+            load_.open(geoLoadSql(id_->text()));
+            auto text = [this](const char* f) { return load_.isEmpty() ? QString() : load_.text(0, QLatin1String(f)); };
+            name_->setText(text("geo_nev"));
+            creatorName_ = text("user_name");
+            created_->setText(text("letre_datum"));
+            createdBy_->setText(text("teljnev"));
+            parent_->set(text("geo_papa"), text("geo2"));
+            age_->set(text("age_of_pr"), text("ageofpr"));
+            grade_->set(text("met_grade"), text("mgrade_nev"));
+            description_->setPlainText(text("description"));
+            name_->setReadOnly(!dm.jogellnev(QStringLiteral("CD"), creatorName_, QLatin1Char('N')));
+        } else {
+            // the parent stays as the tree set it
+            name_->clear();
+            creatorName_.clear();
+            created_->clear();
+            createdBy_->clear();
+            age_->set(QString(), QString());
+            grade_->set(QString(), QString());
+            description_->clear();
+            name_->setReadOnly(false);
+        }
+        openAges();
+    } catch (const db::DbError& e) {
+        dm.showError(e);
+    }
+}
+
+void Tgeo_un_mod::openAges()
+{
+    const int unit = existing() ? id_->text().trimmed().toInt() : -12;  // none: an empty grid
+    ages_.open(geoAgesGridSql(), {{QStringLiteral("par"), db::Value(unit)}});
+}
+
+GeoRecord Tgeo_un_mod::record() const
+{
+    GeoRecord r;
+    r.id = id_->text();
+    r.name = name_->text();
+    r.description = description_->toPlainText();
+    r.parent = parent_->id();
+    r.age = age_->id();
+    r.grade = grade_->id();
+    return r;
+}
+
+bool Tgeo_un_mod::ment(bool close)
+{
+    core::Tdm& dm = core::dm();
+    cmd_.setConnection(&dm.conn());
+    if (!ownerMayChange(id_->text(), creatorName_)) return false;
+    if (name_->text().isEmpty()) {
+        dm.uzenet(msg::geologicalUnitEmpty);
+        return false;
+    }
+    if (!dm.kerdes(msg::confirmSave)) return false;
+    const GeoRecord r = record();
+    try {
+        core::ProcWait wait;
+        if (existing()) {
+            cmd_.exec(geoUpdateSql(r));
+        } else {
+            try {
+                cmd_.exec(geoInsertSql(r, dm.current_user_id));
+                cmd_.open(geoKeySql());
+            } catch (const db::DbError&) {
+                try {
+                    cmd_.exec(QStringLiteral("rollback;"));
+                } catch (const db::DbError&) {
+                    // the session rolled back already
+                }
+                throw;
+            }
+            id_->setText(cmd_.text(0, QStringLiteral("geo_id")));
+        }
+    } catch (const db::DbError& e) {
+        dm.showError(e);  // the window stays open with the input
+        return false;
+    }
+    emit saved();
+    if (close)
+        accept();
+    else
+        betolt();  // the new unit with its creator, ready for its ages
+    return true;
+}
+
+void Tgeo_un_mod::pickParent()
+{
+    core::Tdm& dm = core::dm();
+    const QString chosen = dm.geo_un2torzs(parent_->id());
+    if (chosen.trimmed().isEmpty()) return;
+    // a unit under itself or under one of its own descendants would leave its tree
+    if (existing() && ownDescendant(cmd_, geoParentsSql(), chosen, id_->text())) {
+        dm.uzenet(msg::ownChild);
+        return;
+    }
+    parent_->set(chosen, dm.geonev(chosen));
+}
+
+void Tgeo_un_mod::pickAge()
+{
+    core::Tdm& dm = core::dm();
+    const QString chosen = dm.kor(age_->id());
+    if (!chosen.trimmed().isEmpty()) age_->set(chosen, dm.kornev(chosen));
+}
+
+void Tgeo_un_mod::pickGrade()
+{
+    core::Tdm& dm = core::dm();
+    const QString chosen = dm.mgradetorzs(grade_->id());
+    if (!chosen.trimmed().isEmpty()) grade_->set(chosen, dm.mgradenev(chosen));
+}
+
+void Tgeo_un_mod::addAge()
+{
+    core::Tdm& dm = core::dm();
+    if (!existing()) {
+        if (dm.kerdes(msg::saveBeforeMetamorphicAge)) ment(false);
+        return;
+    }
+    if (!dm.jogellnev(QStringLiteral("CD"), creatorName_)) return;
+    const QString chosen = dm.kor(QString());
+    if (!db::isPlainInteger(chosen.trimmed())) return;
+    try {
+        core::ProcWait wait;
+        cmd_.exec(geoAgeInsertSql(), {{QStringLiteral("par"), db::Value(id_->text().trimmed().toInt())},
+                                      {QStringLiteral("par2"), db::Value(chosen.trimmed().toInt())}});
+        openAges();
+    } catch (const db::DbError& e) {
+        dm.showError(e);
+    }
+}
+
+void Tgeo_un_mod::deleteAge()
+{
+    core::Tdm& dm = core::dm();
+    const QString unit = agesGrid_->currentText(QStringLiteral("geo_id"));
+    const QString age = agesGrid_->currentText(QStringLiteral("kor_id"));
+    if (unit.isEmpty() || age.isEmpty()) return;
+    if (!dm.jogell(QStringLiteral("D"))) return;
+    const QString name = agesGrid_->currentText(QStringLiteral("kor_nev"));
+    if (!dm.kerdes(msg::confirmDelete + QStringLiteral(" (\"") + name + QStringLiteral("\")"))) return;
+    try {
+        cmd_.exec(geoAgeDeleteSql(), {{QStringLiteral("par"), db::Value(unit.toInt())},
+                                      {QStringLiteral("par2"), db::Value(age.toInt())}});
+        openAges();
+    } catch (const db::DbError& e) {
+        dm.showError(e);
+    }
+}
+
+}  // namespace reference

@@ -1,0 +1,60 @@
+#include "reference/searchbar.h"
+
+#include "core/gradbtn.h"
+#include "reference/searchtree.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace reference {
+
+TreeSearchBar::TreeSearchBar(SearchTree* tree, QWidget* parent) : QWidget(parent), tree_(tree)
+{
+    filter_ = new QLineEdit(this);
+    filter_->setObjectName(QStringLiteral("filter"));
+    auto* label = new QLabel(QStringLiteral("Filter:"), this);
+    label->setBuddy(filter_);
+    filter_->setAccessibleName(label->text());
+
+    auto picture = [this](TreeGlyph g, const QString& name) {
+        auto* b = new core::GradBtn(QString(), this);
+        b->setIcon(treeGlyph(g));
+        b->setFixedSize(26, 24);
+        b->setAutoDefault(false);
+        b->setToolTip(name);
+        b->setAccessibleName(name);
+        return b;
+    };
+    search_ = picture(TreeGlyph::Search, QStringLiteral("Search"));
+    next_ = picture(TreeGlyph::Next, QStringLiteral("Next match"));
+    previous_ = picture(TreeGlyph::Previous, QStringLiteral("Previous match"));
+    clear_ = picture(TreeGlyph::Clear, QStringLiteral("Clear search"));
+    collapse_ = picture(TreeGlyph::CollapseAll, QStringLiteral("Collapse all"));
+    expand_ = picture(TreeGlyph::ExpandAll, QStringLiteral("Expand all"));
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+    row->addWidget(label);
+    row->addWidget(filter_, 1);
+    for (core::GradBtn* b : {search_, next_, previous_, clear_, collapse_, expand_}) row->addWidget(b);
+
+    connect(filter_, &QLineEdit::returnPressed, this, &TreeSearchBar::search);
+    connect(search_, &QPushButton::clicked, this, &TreeSearchBar::search);
+    connect(next_, &QPushButton::clicked, tree_, &SearchTree::nextMatch);
+    connect(previous_, &QPushButton::clicked, tree_, &SearchTree::previousMatch);
+    connect(clear_, &QPushButton::clicked, this, &TreeSearchBar::clearSearch);
+    connect(collapse_, &QPushButton::clicked, tree_, &SearchTree::closeAll);
+    connect(expand_, &QPushButton::clicked, tree_, &SearchTree::openAll);
+}
+
+void TreeSearchBar::search() { tree_->search(filter_->text()); }
+
+void TreeSearchBar::clearSearch()
+{
+    filter_->clear();
+    search();
+}
+
+}  // namespace reference
