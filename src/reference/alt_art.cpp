@@ -5,10 +5,10 @@
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "reference/artsql.h"
+#include "reference/formrow.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QShowEvent>
@@ -25,11 +25,9 @@ Talt_art::Talt_art(QWidget* parent) : QDialog(parent)
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("art_name"));
     name_->setMinimumWidth(260);
-    auto* label = new QLabel(QStringLiteral("Art.name:"), this);
-    label->setBuddy(name_);
-    name_->setAccessibleName(label->text());
     auto* form = new QFormLayout;
-    form->addRow(label, name_);
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    formRow(form, QStringLiteral("Art.name:"), name_, this);
 
     ok_ = new core::GradBtn(QStringLiteral("Ok"), this);
     cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);

@@ -13,6 +13,9 @@
 #include "core/pwait_procf.h"
 #include "reference/alt_art.h"
 #include "reference/artsql.h"
+#include "reference/formrow.h"
+#include "reference/ownerrights.h"
+#include "reference/pickfield.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -36,14 +39,6 @@ core::GradBtn* smallButton(const QString& glyph, const QString& hint, QWidget* p
     b->setAutoDefault(false);
     b->setToolTip(hint);
     return b;
-}
-
-QLabel* buddy(const QString& text, QWidget* field, QWidget* parent)
-{
-    auto* l = new QLabel(text, parent);
-    l->setBuddy(field);
-    field->setAccessibleName(text);
-    return l;
 }
 
 QLineEdit* readOnlyEdit(QWidget* parent)
@@ -71,16 +66,12 @@ Tartm::Tartm(Talt_art* altDialog, QWidget* parent) : QDialog(parent), altDialog_
     id_->setMaximumWidth(90);
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("art_name"));
-    laborName_ = readOnlyEdit(this);
-    laborName_->setObjectName(QStringLiteral("labor_nev"));
-    pickLabor_ = smallButton(QStringLiteral("..."), QStringLiteral("Choose the institution"), this);
-    clearLabor_ = smallButton(QStringLiteral("X"), QStringLiteral("Clear the institution"), this);
+    labor_ = new PickField(QStringLiteral("the institution"), this);
+    labor_->setObjectName(QStringLiteral("labor_id"));
     showLabor_ = smallButton(QStringLiteral(">"), QStringLiteral("Show the institution"), this);
     auto* laborRow = new QHBoxLayout;
     laborRow->setSpacing(3);
-    laborRow->addWidget(laborName_, 1);
-    laborRow->addWidget(pickLabor_);
-    laborRow->addWidget(clearLabor_);
+    laborRow->addWidget(labor_, 1);
     laborRow->addWidget(showLabor_);
 
     auto numberField = [this](const char* column) {
@@ -116,27 +107,27 @@ Tartm::Tartm(Talt_art* altDialog, QWidget* parent) : QDialog(parent), altDialog_
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
-    form->addRow(buddy(QStringLiteral("ID:"), id_, this), id_);
-    form->addRow(buddy(QStringLiteral("Art name:"), name_, this), name_);
-    form->addRow(buddy(QStringLiteral("Institution:"), laborName_, this), laborRow);
+    form->addRow(buddyLabel(QStringLiteral("ID:"), id_, this), id_);
+    form->addRow(buddyLabel(QStringLiteral("Art name:"), name_, this), name_);
+    form->addRow(buddyLabel(QStringLiteral("Institution:"), labor_->nameEdit(), this), laborRow);
     // two dimensions a row, the first under the form's labels, the second beside it
     auto dimensionRow = [&](QLineEdit* first, const QString& secondLabel, QLineEdit* second) {
         auto* row = new QHBoxLayout;
         row->setSpacing(8);
         row->addWidget(first);
         row->addSpacing(12);
-        row->addWidget(buddy(secondLabel, second, this));
+        row->addWidget(buddyLabel(secondLabel, second, this));
         row->addWidget(second);
         row->addStretch(1);
         return row;
     };
-    form->addRow(buddy(QStringLiteral("Width:"), width_, this), dimensionRow(width_, QStringLiteral("Length:"), length_));
-    form->addRow(buddy(QStringLiteral("Depth:"), depth_, this), dimensionRow(depth_, QStringLiteral("Weight:"), weight_));
-    form->addRow(buddy(QStringLiteral("Typical material:"), material_, this), material_);
-    form->addRow(buddy(QStringLiteral("Probably Age:"), age_, this), age_);
-    form->addRow(buddy(QStringLiteral("Date added:"), dateAdded_, this), dateAdded_);
-    form->addRow(buddy(QStringLiteral("Created by:"), createdBy_, this), createdBy_);
-    form->addRow(buddy(QStringLiteral("Date:"), created_, this), created_);
+    form->addRow(buddyLabel(QStringLiteral("Width:"), width_, this), dimensionRow(width_, QStringLiteral("Length:"), length_));
+    form->addRow(buddyLabel(QStringLiteral("Depth:"), depth_, this), dimensionRow(depth_, QStringLiteral("Weight:"), weight_));
+    form->addRow(buddyLabel(QStringLiteral("Typical material:"), material_, this), material_);
+    form->addRow(buddyLabel(QStringLiteral("Probably Age:"), age_, this), age_);
+    form->addRow(buddyLabel(QStringLiteral("Date added:"), dateAdded_, this), dateAdded_);
+    form->addRow(buddyLabel(QStringLiteral("Created by:"), createdBy_, this), createdBy_);
+    form->addRow(buddyLabel(QStringLiteral("Date:"), created_, this), created_);
 
     // right: the description and the alternative names
     altGrid_ = new controls::DBGrid(this);
@@ -148,12 +139,12 @@ Tartm::Tartm(Talt_art* altDialog, QWidget* parent) : QDialog(parent), altDialog_
     deleteAlt_ = smallButton(QStringLiteral("-"), QStringLiteral("Delete the alternative name"), this);
     auto* altHead = new QHBoxLayout;
     altHead->setSpacing(3);
-    altHead->addWidget(buddy(QStringLiteral("Alt.names:"), altGrid_, this));
+    altHead->addWidget(buddyLabel(QStringLiteral("Alt.names:"), altGrid_, this));
     altHead->addStretch(1);
     altHead->addWidget(addAlt_);
     altHead->addWidget(deleteAlt_);
     auto* right = new QVBoxLayout;
-    right->addWidget(buddy(QStringLiteral("Description:"), description_, this));
+    right->addWidget(buddyLabel(QStringLiteral("Description:"), description_, this));
     right->addWidget(description_, 3);
     right->addLayout(altHead);
     right->addWidget(altGrid_, 2);
@@ -183,13 +174,13 @@ Tartm::Tartm(Talt_art* altDialog, QWidget* parent) : QDialog(parent), altDialog_
 
     connect(ok_, &QPushButton::clicked, this, [this] { ment(true); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(pickLabor_, &QPushButton::clicked, this, &Tartm::pickInstitution);
-    connect(clearLabor_, &QPushButton::clicked, this, &Tartm::clearInstitution);
+    connect(labor_, &PickField::pickClicked, this, &Tartm::pickInstitution);
+    connect(labor_, &PickField::clearClicked, this, &Tartm::clearInstitution);
     connect(showLabor_, &QPushButton::clicked, this, &Tartm::showInstitution);
     connect(addAlt_, &QPushButton::clicked, this, &Tartm::addAltName);
     connect(deleteAlt_, &QPushButton::clicked, this, &Tartm::deleteAltName);
 
-    QWidget* order[] = {name_, pickLabor_, clearLabor_, showLabor_, width_, length_, depth_, weight_, material_,
+    QWidget* order[] = {name_, labor_->pickButton(), labor_->clearButton(), showLabor_, width_, length_, depth_, weight_, material_,
                         age_, dateAdded_, description_, addAlt_, deleteAlt_, altGrid_, ok_, cancel_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
@@ -233,9 +224,7 @@ void Tartm::betolt()
             load_.open(artLoadSql(id_->text()));
             auto text = [this](const char* field) { return load_.isEmpty() ? QString() : load_.text(0, QLatin1String(field)); };
             name_->setText(text("art_name"));
-            laborId_ = text("labor_id");
-            laborName_->setText(text("labor_nev"));
-            laborName_->setCursorPosition(0);
+            labor_->set(text("labor_id"), text("labor_nev"));
             width_->setText(text("width"));
             length_->setText(text("length"));
             depth_->setText(text("depth"));
@@ -251,10 +240,10 @@ void Tartm::betolt()
             openAltNames();
             setLocked(!dm.jogellnev(QStringLiteral("CD"), creatorName_, QLatin1Char('N')));
         } else {
-            for (QLineEdit* e : {name_, laborName_, static_cast<QLineEdit*>(width_), static_cast<QLineEdit*>(length_),
+            labor_->set(QString(), QString());
+            for (QLineEdit* e : {name_, static_cast<QLineEdit*>(width_), static_cast<QLineEdit*>(length_),
                                  static_cast<QLineEdit*>(depth_), static_cast<QLineEdit*>(weight_), material_, age_})
                 e->clear();
-            laborId_.clear();
             creatorName_.clear();
             description_->clear();
             createdBy_->clear();
@@ -278,7 +267,7 @@ ArtRecord Tartm::record() const
     ArtRecord r;
     r.id = id_->text();
     r.name = name_->text();
-    r.laborId = laborId_;
+    r.laborId = labor_->id();
     r.width = width_->text();
     r.length = length_->text();
     r.depth = depth_->text();
@@ -294,7 +283,7 @@ bool Tartm::ment(bool close)
 {
     core::Tdm& dm = core::dm();
     cmd_.setConnection(&dm.conn());
-    if (existing() ? !dm.jogellnev(QStringLiteral("CD"), creatorName_) : !dm.jogell(QStringLiteral("CD"))) return false;
+    if (!ownerMayChange(id_->text(), creatorName_)) return false;
 
     const ArtRecord r = record();
     const QStringList problems = artProblems(r);
@@ -343,33 +332,27 @@ void Tartm::pickInstitution()
 {
     core::Tdm& dm = core::dm();
     if (existing() && !dm.jogellnev(QStringLiteral("CD"), creatorName_)) return;
-    laborId_ = dm.labortorzs(laborId_);
-    if (!laborId_.isEmpty()) {
-        laborName_->setText(dm.labornev(laborId_));
-        laborName_->setCursorPosition(0);
-    }
+    const QString chosen = dm.labortorzs(labor_->id());
+    labor_->setId(chosen);
+    if (!chosen.isEmpty()) labor_->setName(dm.labornev(chosen));
 }
 
 void Tartm::clearInstitution()
 {
     if (!core::dm().jogell(QStringLiteral("D"))) return;
-    laborId_.clear();
-    laborName_->clear();
+    labor_->set(QString(), QString());
 }
 
 void Tartm::showInstitution()
 {
     auto* editor = dynamic_cast<RecordEditor*>(core::Forms::find(QStringLiteral("Tlaborm")));
     if (!editor) return;
-    const QString id = laborId_.trimmed();
+    const QString id = labor_->id().trimmed();
     // with no institution chosen the editor opens for a new one
     editor->setRecordId(id == QLatin1String("0") ? QString() : id);
     core::showModal(editor->dialog());
     // the institution may have been renamed there
-    if (!laborId_.isEmpty()) {
-        laborName_->setText(core::dm().labornev(laborId_));
-        laborName_->setCursorPosition(0);
-    }
+    if (!id.isEmpty()) labor_->setName(core::dm().labornev(id));
 }
 
 void Tartm::addAltName()

@@ -20,6 +20,7 @@ namespace core { class GradBtn; }
 namespace reference {
 
 struct ArtRecord;
+class PickField;
 class Talt_art;
 
 class Tartm : public QDialog, public RecordEditor {
@@ -33,8 +34,7 @@ public:
     // ---- the fields, as the user sees them ------------------------------------
     QLineEdit* idEdit() const { return id_; }
     QLineEdit* nameEdit() const { return name_; }
-    QLineEdit* institutionEdit() const { return laborName_; }
-    const QString& institutionId() const { return laborId_; }
+    PickField* institutionField() const { return labor_; }
     controls::CsakszamEdit* widthEdit() const { return width_; }
     controls::CsakszamEdit* lengthEdit() const { return length_; }
     controls::CsakszamEdit* depthEdit() const { return depth_; }
@@ -48,8 +48,6 @@ public:
     controls::DBGrid* altNamesGrid() const { return altGrid_; }
     db::Query& altNames() { return altNames_; }
 
-    core::GradBtn* pickInstitutionButton() const { return pickLabor_; }
-    core::GradBtn* clearInstitutionButton() const { return clearLabor_; }
     core::GradBtn* showInstitutionButton() const { return showLabor_; }
     core::GradBtn* addAltButton() const { return addAlt_; }
     core::GradBtn* deleteAltButton() const { return deleteAlt_; }
@@ -79,8 +77,7 @@ private:
     Talt_art* altDialog_;
     QLineEdit* id_;
     QLineEdit* name_;
-    QLineEdit* laborName_;
-    QString laborId_;
+    PickField* labor_;
     QString creatorName_;  // user_name of the creator, for the rights checks
     controls::CsakszamEdit* width_;
     controls::CsakszamEdit* length_;
@@ -93,8 +90,6 @@ private:
     QLabel* createdBy_;
     QLabel* created_;
     controls::DBGrid* altGrid_;
-    core::GradBtn* pickLabor_;
-    core::GradBtn* clearLabor_;
     core::GradBtn* showLabor_;
     core::GradBtn* addAlt_;
     core::GradBtn* deleteAlt_;

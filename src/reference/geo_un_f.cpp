@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "core/modal.h"
 #include "core/pwait_procf.h"
+#include "reference/formrow.h"
 #include "reference/geo_un_mod.h"
 #include "reference/geosql.h"
 #include "db/sqltext.h"
@@ -18,21 +19,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QShowEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <optional>
 
 namespace reference {
 namespace {
-
-QLabel* buddy(const QString& text, QWidget* field, QWidget* parent)
-{
-    auto* l = new QLabel(text, parent);
-    l->setBuddy(field);
-    field->setAccessibleName(text);
-    return l;
-}
 
 db::Params unit(int id) { return {{QStringLiteral("par"), db::Value(id)}}; }
 
@@ -41,8 +33,8 @@ db::Params unit(int id) { return {{QStringLiteral("par"), db::Value(id)}}; }
 GeoUnitTree::GeoUnitTree(Role role, Tgeo_un_mod* editor, QWidget* parent)
     : TreeWindow(role, role == Role::Maintain ? QStringLiteral("Tgeo_un") : QStringLiteral("Tgeo_un2"),
                  role == Role::Maintain ? QStringLiteral("Geological") : QStringLiteral("Geological Unit"),
-                 role == Role::Maintain ? QStringLiteral("geo_untorzs") : QStringLiteral("geo_un2torzs"), parent),
-      editor_(role == Role::Maintain ? editor : nullptr)
+                 role == Role::Maintain ? QStringLiteral("geo_untorzs") : QStringLiteral("geo_un2torzs"), editor,
+                 QStringLiteral("CD"), parent)
 {
     tree()->setFold(SearchFold::Ascii);  // the letters a to z only, as the unit names were always searched
     bar_ = new TreeSearchBar(tree(), this);
@@ -62,15 +54,14 @@ GeoUnitTree::GeoUnitTree(Role role, Tgeo_un_mod* editor, QWidget* parent)
     auto* creator = new QHBoxLayout;
     QLineEdit* by = detail(QStringLiteral("teljnev"));
     QLineEdit* at = detail(QStringLiteral("letre_datum"));
-    creator->addWidget(buddy(QStringLiteral("Created by:"), by, this));
+    creator->addWidget(buddyLabel(QStringLiteral("Created by:"), by, this));
     creator->addWidget(by, 1);
-    creator->addWidget(buddy(QStringLiteral("Date:"), at, this));
+    creator->addWidget(buddyLabel(QStringLiteral("Date:"), at, this));
     creator->addWidget(at);
     setBody(split, creator);
     resize(role == Role::Maintain ? 960 : 860, 600);
 
     connect(tree(), &SearchTree::nodeSelected, this, &GeoUnitTree::showDetails);
-    if (editor_) connect(editor_, &Tgeo_un_mod::saved, this, &TreeWindow::setChanged);
 
     QList<QWidget*> order = {tree(), bar_->filter(), bar_->searchButton(), bar_->nextButton(),
                              bar_->previousButton(), bar_->clearButton(), bar_->collapseButton(),
@@ -111,7 +102,7 @@ QWidget* GeoUnitTree::buildDetails()
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     QLineEdit* id = field(QStringLiteral("geo_id"));
     id->setMaximumWidth(90);
-    auto row = [&](const QString& label, QWidget* w) { form->addRow(buddy(label, w, panel), w); };
+    auto row = [&](const QString& label, QWidget* w) { formRow(form, label, w, panel); };
     row(QStringLiteral("ID:"), id);
     row(QStringLiteral("Geological Unit:"), field(QStringLiteral("geo_nev")));
     row(QStringLiteral("Geo. papa:"), field(QStringLiteral("papa")));
@@ -123,19 +114,6 @@ QWidget* GeoUnitTree::buildDetails()
     v->setContentsMargins(8, 0, 0, 0);
     v->addLayout(form, 1);
     return panel;
-}
-
-void GeoUnitTree::showEvent(QShowEvent* e)
-{
-    TreeWindow::showEvent(e);
-    if (e->spontaneous()) return;
-    build();
-    if (role() == Role::Pick) {
-        // the caller's current unit, if it is in the tree
-        const QString current = core::dm().slot(launcher()).trimmed();
-        if (db::isPlainInteger(current)) tree()->selectNode(current.toInt());
-    }
-    tree()->setFocus(Qt::OtherFocusReason);
 }
 
 void GeoUnitTree::build()
@@ -184,44 +162,10 @@ void GeoUnitTree::showDetails(int id)
     if (ages_.isActive()) ages_.applyFilter(QStringLiteral("geo_id=%1").arg(row >= 0 ? id : 0));
 }
 
-void GeoUnitTree::openEditor(const QString& id, int parent)
-{
-    core::Tdm& dm = core::dm();
-    const QString parentKey = parent ? QString::number(parent) : QString();
-    editor_->prepare(id, parentKey, parent ? dm.geonev(parentKey) : QString());
-    beforeEdit();
-    core::showModal(editor_);
-    afterEdit(editor_->id().trimmed().toInt());
-}
-
-void GeoUnitTree::add()
-{
-    if (!editor_ || !core::dm().jogell(QStringLiteral("CD"))) return;
-    openEditor(QString(), 0);
-}
-
-void GeoUnitTree::addSibling()
-{
-    if (!editor_) return;
-    openEditor(QString(), SearchTree::parentId(tree()->currentItem()));
-}
-
-void GeoUnitTree::addChild()
-{
-    if (!editor_) return;
-    openEditor(QString(), tree()->currentId());
-}
-
-void GeoUnitTree::edit()
-{
-    if (!editor_ || !tree()->currentItem()) return;
-    openEditor(QString::number(tree()->currentId()), 0);
-}
-
 void GeoUnitTree::remove()
 {
     core::Tdm& dm = core::dm();
-    if (!editor_ || !tree()->currentItem() || !dm.jogell(QStringLiteral("D"))) return;
+    if (!editor() || !tree()->currentItem() || !dm.jogell(QStringLiteral("D"))) return;
     const int id = tree()->currentId();
     try {
         // samples first, without asking; children only after the question

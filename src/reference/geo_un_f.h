@@ -34,22 +34,12 @@ public:
     db::Query& units() { return all_; }
 
     void build() override;
-    void add() override;
-    void addSibling() override;
-    void addChild() override;
-    void edit() override;
     void remove() override;
-
-protected:
-    void showEvent(QShowEvent* e) override;
 
 private:
     QWidget* buildDetails();
     void showDetails(int id);
-    // opens the editor on a record (empty: a new one under this parent)
-    void openEditor(const QString& id, int parent);
 
-    Tgeo_un_mod* editor_;
     TreeSearchBar* bar_;
     QHash<QString, QLineEdit*> details_;
     QPlainTextEdit* description_;

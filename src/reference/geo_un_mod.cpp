@@ -1,7 +1,6 @@
 #include "reference/geo_un_mod.h"
 
 #include "controls/dbgrid.h"
-#include "core/artwork.h"
 #include "core/datam.h"
 #include "core/gradbtn.h"
 #include "core/messages.h"
@@ -11,34 +10,25 @@
 #include "reference/geosql.h"
 #include "reference/ownerrights.h"
 #include "reference/pickfield.h"
-#include "reference/treewindow.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace reference {
 
-Tgeo_un_mod::Tgeo_un_mod(QWidget* parent) : QDialog(parent)
+Tgeo_un_mod::Tgeo_un_mod(QWidget* parent)
+    : TreeEditDialog(QStringLiteral("Tgeo_un_mod"), QStringLiteral("Geological Unit"),
+                     {QStringLiteral("geo_un2torzs"), [](const QString& key) { return core::dm().geonev(key); },
+                      geoParentsSql()},
+                     parent)
 {
-    setObjectName(QStringLiteral("Tgeo_un_mod"));
-    setWindowTitle(QStringLiteral("Geological Unit"));
-    setAccessibleName(windowTitle());
-    setSizeGripEnabled(true);
-
-    id_ = new QLineEdit(this);
-    id_->setObjectName(QStringLiteral("geo_id"));
-    id_->setEnabled(false);
-    id_->setMaximumWidth(90);
-    name_ = new QLineEdit(this);
-    name_->setObjectName(QStringLiteral("geo_nev"));
-    parent_ = new PickField(QStringLiteral("the parent unit"), this);
-    parent_->setObjectName(QStringLiteral("geo_papa"));
+    idEdit()->setObjectName(QStringLiteral("geo_id"));
+    nameEdit()->setObjectName(QStringLiteral("geo_nev"));
+    parentField()->setObjectName(QStringLiteral("geo_papa"));
     age_ = new PickField(QStringLiteral("the age of the protolith"), this);
     age_->setObjectName(QStringLiteral("age_of_pr"));
     grade_ = new PickField(QStringLiteral("the metamorphic grade"), this);
@@ -76,9 +66,9 @@ Tgeo_un_mod::Tgeo_un_mod(QWidget* parent) : QDialog(parent)
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
-    formRow(form, QStringLiteral("ID:"), id_, this);
-    formRow(form, QStringLiteral("Geological Unit:"), name_, this);
-    formRow(form, QStringLiteral("Geo. papa:"), parent_, this);
+    formRow(form, QStringLiteral("ID:"), idEdit(), this);
+    formRow(form, QStringLiteral("Geological Unit:"), nameEdit(), this);
+    formRow(form, QStringLiteral("Geo. papa:"), parentField(), this);
     formRow(form, QStringLiteral("Age of primary:"), age_, this);
     form->addRow(buddyLabel(QStringLiteral("Metamorphic age:"), agesGrid_, this), agesRow);
     formRow(form, QStringLiteral("Metamorphic grade:"), grade_, this);
@@ -107,9 +97,6 @@ Tgeo_un_mod::Tgeo_un_mod(QWidget* parent) : QDialog(parent)
 
     connect(save_, &QPushButton::clicked, this, [this] { ment(true); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(parent_, &PickField::pickClicked, this, &Tgeo_un_mod::pickParent);
-    // the button beside the parent makes the unit a top-level one again
-    connect(parent_, &PickField::clearClicked, this, [this] { parent_->set(QString(), QString()); });
     connect(age_, &PickField::pickClicked, this, &Tgeo_un_mod::pickAge);
     connect(age_, &PickField::clearClicked, this, [this] { age_->set(QString(), QString()); });
     connect(grade_, &PickField::pickClicked, this, &Tgeo_un_mod::pickGrade);
@@ -117,34 +104,10 @@ Tgeo_un_mod::Tgeo_un_mod(QWidget* parent) : QDialog(parent)
     connect(addAge_, &QPushButton::clicked, this, &Tgeo_un_mod::addAge);
     connect(deleteAge_, &QPushButton::clicked, this, &Tgeo_un_mod::deleteAge);
 
-    QWidget* order[] = {name_,   parent_->pickButton(), parent_->clearButton(), age_->pickButton(),
+    QWidget* order[] = {nameEdit(), parentField()->pickButton(), parentField()->clearButton(), age_->pickButton(),
                         age_->clearButton(), agesGrid_, addAge_, deleteAge_, grade_->pickButton(),
                         grade_->clearButton(), description_, save_, cancel_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-}
-
-void Tgeo_un_mod::prepare(const QString& id, const QString& parentKey, const QString& parentName)
-{
-    id_->setText(id);
-    parent_->set(parentKey, parentName);
-}
-
-QString Tgeo_un_mod::id() const { return id_->text(); }
-
-bool Tgeo_un_mod::existing() const { return !id_->text().trimmed().isEmpty(); }
-
-void Tgeo_un_mod::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    if (e->spontaneous()) return;
-    betolt();
-    name_->setFocus(Qt::OtherFocusReason);
-}
-
-void Tgeo_un_mod::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
 }
 
 void Tgeo_un_mod::betolt()
@@ -154,27 +117,27 @@ void Tgeo_un_mod::betolt()
     core::ProcWait wait;
     try {
         if (existing()) {
-            load_.open(geoLoadSql(id_->text()));
+            load_.open(geoLoadSql(id()));
             auto text = [this](const char* f) { return load_.isEmpty() ? QString() : load_.text(0, QLatin1String(f)); };
-            name_->setText(text("geo_nev"));
+            nameEdit()->setText(text("geo_nev"));
             creatorName_ = text("user_name");
             created_->setText(text("letre_datum"));
             createdBy_->setText(text("teljnev"));
-            parent_->set(text("geo_papa"), text("geo2"));
+            parentField()->set(text("geo_papa"), text("geo2"));
             age_->set(text("age_of_pr"), text("ageofpr"));
             grade_->set(text("met_grade"), text("mgrade_nev"));
             description_->setPlainText(text("description"));
-            name_->setReadOnly(!dm.jogellnev(QStringLiteral("CD"), creatorName_, QLatin1Char('N')));
+            nameEdit()->setReadOnly(!dm.jogellnev(QStringLiteral("CD"), creatorName_, QLatin1Char('N')));
         } else {
             // the parent stays as the tree set it
-            name_->clear();
+            nameEdit()->clear();
             creatorName_.clear();
             created_->clear();
             createdBy_->clear();
             age_->set(QString(), QString());
             grade_->set(QString(), QString());
             description_->clear();
-            name_->setReadOnly(false);
+            nameEdit()->setReadOnly(false);
         }
         openAges();
     } catch (const db::DbError& e) {
@@ -184,17 +147,17 @@ void Tgeo_un_mod::betolt()
 
 void Tgeo_un_mod::openAges()
 {
-    const int unit = existing() ? id_->text().trimmed().toInt() : -12;  // none: an empty grid
+    const int unit = existing() ? id().trimmed().toInt() : -12;  // none: an empty grid
     ages_.open(geoAgesGridSql(), {{QStringLiteral("par"), db::Value(unit)}});
 }
 
 GeoRecord Tgeo_un_mod::record() const
 {
     GeoRecord r;
-    r.id = id_->text();
-    r.name = name_->text();
+    r.id = id();
+    r.name = nameEdit()->text();
     r.description = description_->toPlainText();
-    r.parent = parent_->id();
+    r.parent = parentField()->id();
     r.age = age_->id();
     r.grade = grade_->id();
     return r;
@@ -204,8 +167,8 @@ bool Tgeo_un_mod::ment(bool close)
 {
     core::Tdm& dm = core::dm();
     cmd_.setConnection(&dm.conn());
-    if (!ownerMayChange(id_->text(), creatorName_)) return false;
-    if (name_->text().isEmpty()) {
+    if (!ownerMayChange(id(), creatorName_)) return false;
+    if (nameEdit()->text().isEmpty()) {
         dm.uzenet(msg::geologicalUnitEmpty);
         return false;
     }
@@ -227,31 +190,18 @@ bool Tgeo_un_mod::ment(bool close)
                 }
                 throw;
             }
-            id_->setText(cmd_.text(0, QStringLiteral("geo_id")));
+            idEdit()->setText(cmd_.text(0, QStringLiteral("geo_id")));
         }
     } catch (const db::DbError& e) {
         dm.showError(e);  // the window stays open with the input
         return false;
     }
-    emit saved();
+    markSaved();
     if (close)
         accept();
     else
         betolt();  // the new unit with its creator, ready for its ages
     return true;
-}
-
-void Tgeo_un_mod::pickParent()
-{
-    core::Tdm& dm = core::dm();
-    const QString chosen = dm.geo_un2torzs(parent_->id());
-    if (chosen.trimmed().isEmpty()) return;
-    // a unit under itself or under one of its own descendants would leave its tree
-    if (existing() && ownDescendant(cmd_, geoParentsSql(), chosen, id_->text())) {
-        dm.uzenet(msg::ownChild);
-        return;
-    }
-    parent_->set(chosen, dm.geonev(chosen));
 }
 
 void Tgeo_un_mod::pickAge()
@@ -280,7 +230,7 @@ void Tgeo_un_mod::addAge()
     if (!db::isPlainInteger(chosen.trimmed())) return;
     try {
         core::ProcWait wait;
-        cmd_.exec(geoAgeInsertSql(), {{QStringLiteral("par"), db::Value(id_->text().trimmed().toInt())},
+        cmd_.exec(geoAgeInsertSql(), {{QStringLiteral("par"), db::Value(id().trimmed().toInt())},
                                       {QStringLiteral("par2"), db::Value(chosen.trimmed().toInt())}});
         openAges();
     } catch (const db::DbError& e) {

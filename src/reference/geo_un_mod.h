@@ -5,33 +5,21 @@
 // parent; the editor loads the rest at every showing.
 
 #include "db/query.h"
+#include "reference/treewindow.h"
 
-#include <QDialog>
-
-class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 
 namespace controls { class DBGrid; }
-namespace core { class GradBtn; }
 
 namespace reference {
 
-class PickField;
 struct GeoRecord;
 
-class Tgeo_un_mod : public QDialog {
+class Tgeo_un_mod : public TreeEditDialog {
     Q_OBJECT
 public:
     explicit Tgeo_un_mod(QWidget* parent = nullptr);
 
-    // what the tree sets before showing the window
-    void prepare(const QString& id, const QString& parentKey, const QString& parentName);
-    QString id() const;
-
-    QLineEdit* idEdit() const { return id_; }
-    QLineEdit* nameEdit() const { return name_; }
-    PickField* parentField() const { return parent_; }
     PickField* ageField() const { return age_; }
     PickField* gradeField() const { return grade_; }
     QPlainTextEdit* descriptionEdit() const { return description_; }
@@ -45,30 +33,17 @@ public:
     core::GradBtn* cancelButton() const { return cancel_; }
 
     // the actions
-    void betolt();
+    void betolt() override;
     bool ment(bool close);  // true when saved
-    void pickParent();
     void pickAge();
     void pickGrade();
     void addAge();
     void deleteAge();
 
-signals:
-    // a save went through (the tree is built again when the window closes)
-    void saved();
-
-protected:
-    void showEvent(QShowEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
-
 private:
-    bool existing() const;
     GeoRecord record() const;
     void openAges();
 
-    QLineEdit* id_;
-    QLineEdit* name_;
-    PickField* parent_;
     PickField* age_;
     PickField* grade_;
     QPlainTextEdit* description_;

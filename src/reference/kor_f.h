@@ -19,19 +19,9 @@ public:
     db::Query& units() { return all_; }
 
     void build() override;
-    void add() override;
-    void addSibling() override;
-    void addChild() override;
-    void edit() override;
     void remove() override;
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
 private:
-    void openEditor(const QString& id, int parent);
-
-    Tkorm* editor_;
     db::Query all_;
     db::Query tops_;
     db::Query cmd_;

@@ -4,51 +4,26 @@
 // showing the window; an existing unit is read again from the table.
 
 #include "db/query.h"
-
-#include <QDialog>
-
-class QLineEdit;
-
-namespace core { class GradBtn; }
+#include "reference/treewindow.h"
 
 namespace reference {
 
-class PickField;
-struct KorRecord;
-
-class Tkorm : public QDialog {
+class Tkorm : public TreeEditDialog {
     Q_OBJECT
 public:
     explicit Tkorm(QWidget* parent = nullptr);
 
-    // what the tree sets before showing the window (id empty: a new time unit)
-    void prepare(const QString& id, const QString& parentKey, const QString& parentName);
-    QString id() const;
+    // a new unit starts with an empty name and order
+    void prepare(const QString& id, const QString& parentKey, const QString& parentName) override;
 
-    QLineEdit* idEdit() const { return id_; }
-    QLineEdit* nameEdit() const { return name_; }
-    PickField* parentField() const { return parent_; }
     QLineEdit* orderEdit() const { return order_; }
     core::GradBtn* saveButton() const { return save_; }
     core::GradBtn* cancelButton() const { return cancel_; }
 
-    void betolt();
+    void betolt() override;
     bool ment();
-    void pickParent();
-
-signals:
-    void saved();
-
-protected:
-    void showEvent(QShowEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
-    bool existing() const;
-
-    QLineEdit* id_;
-    QLineEdit* name_;
-    PickField* parent_;
     QLineEdit* order_;
     core::GradBtn* save_;
     core::GradBtn* cancel_;

@@ -1,6 +1,7 @@
 #include "reference/searchbar.h"
 
 #include "core/gradbtn.h"
+#include "reference/formrow.h"
 #include "reference/searchtree.h"
 
 #include <QHBoxLayout>
@@ -13,9 +14,7 @@ TreeSearchBar::TreeSearchBar(SearchTree* tree, QWidget* parent) : QWidget(parent
 {
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("filter"));
-    auto* label = new QLabel(QStringLiteral("Filter:"), this);
-    label->setBuddy(filter_);
-    filter_->setAccessibleName(label->text());
+    QLabel* label = buddyLabel(QStringLiteral("Filter:"), filter_, this);
 
     auto picture = [this](TreeGlyph g, const QString& name) {
         auto* b = new core::GradBtn(QString(), this);

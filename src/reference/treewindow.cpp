@@ -3,21 +3,107 @@
 #include "core/artwork.h"
 #include "core/datam.h"
 #include "core/gradbtn.h"
+#include "core/messages.h"
+#include "core/modal.h"
 #include "core/style.h"
 #include "db/query.h"
 #include "db/sqltext.h"
+#include "reference/pickfield.h"
 #include "reference/searchtree.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace reference {
 
+// ---- the edit window ------------------------------------------------------------
+
+TreeEditDialog::TreeEditDialog(const QString& className, const QString& caption, ParentPick parent, QWidget* w)
+    : QDialog(w), parent_(std::move(parent)), parents_(new db::Query(nullptr, this))
+{
+    setObjectName(className);
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    setSizeGripEnabled(true);
+    idEdit_ = new QLineEdit(this);
+    idEdit_->setObjectName(QStringLiteral("id"));
+    idEdit_->setEnabled(false);
+    idEdit_->setMaximumWidth(90);
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setObjectName(QStringLiteral("name"));
+    nameEdit_->setMinimumWidth(260);
+    parentField_ = new PickField(QStringLiteral("the parent"), this);
+    parentField_->setObjectName(QStringLiteral("parent"));
+    connect(parentField_, &PickField::pickClicked, this, &TreeEditDialog::pickParent);
+    // the clear button makes the record a top-level one
+    connect(parentField_, &PickField::clearClicked, this, [this] { parentField_->set(QString(), QString()); });
+}
+
+void TreeEditDialog::prepare(const QString& id, const QString& parentKey, const QString& parentName)
+{
+    idEdit_->setText(id);
+    parentField_->set(parentKey, parentName);
+    saved_ = false;
+}
+
+QString TreeEditDialog::id() const { return idEdit_->text(); }
+
+bool TreeEditDialog::existing() const { return !idEdit_->text().trimmed().isEmpty(); }
+
+db::Query& TreeEditDialog::parentsQuery()
+{
+    parents_->setConnection(&core::dm().conn());
+    return *parents_;
+}
+
+void TreeEditDialog::pickParent()
+{
+    core::Tdm& dm = core::dm();
+    const QString chosen = dm.pick(parent_.launcher, parentField_->id()).trimmed();
+    if (chosen.isEmpty()) return;
+    if (existing() && db::isPlainInteger(chosen)) {
+        // under itself or under one of its descendants the record would leave its tree
+        db::Query& q = parentsQuery();
+        QHash<int, int> parents;
+        try {
+            q.open(parent_.parentsSql);
+        } catch (const db::DbError& e) {
+            dm.showError(e);
+            return;
+        }
+        for (int r = 0; r < q.rowCount(); ++r) parents.insert(q.data().text(r, 0).toInt(), q.data().text(r, 1).toInt());
+        if (SearchTree::isSelfOrDescendant(parents, chosen.toInt(), id().trimmed().toInt())) {
+            dm.uzenet(msg::ownChild);
+            return;  // the parent stays as it was
+        }
+    }
+    parentField_->set(chosen, parentName(chosen));
+}
+
+void TreeEditDialog::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous()) return;
+    betolt();
+    nameEdit_->setFocus(Qt::OtherFocusReason);
+}
+
+void TreeEditDialog::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(rect(), artwork::background(size()));
+}
+
+// ---- the tree window ------------------------------------------------------------
+
 TreeWindow::TreeWindow(Role role, const QString& className, const QString& caption, const QString& launcher,
-                       QWidget* parent)
-    : QDialog(parent), role_(role), launcher_(launcher)
+                       TreeEditDialog* editor, const QString& addRights, QWidget* parent)
+    : QDialog(parent), role_(role), launcher_(launcher), editor_(role == Role::Maintain ? editor : nullptr),
+      addRights_(addRights)
 {
     setObjectName(className);
     setWindowTitle(caption);
@@ -37,7 +123,7 @@ TreeWindow::TreeWindow(Role role, const QString& className, const QString& capti
     buttons_ = new QHBoxLayout;
     ok_ = button(QStringLiteral("Ok"));
     connect(ok_, &QPushButton::clicked, this, &TreeWindow::ok);
-    if (role_ == Role::Maintain) {
+    if (editor_) {
         add_ = button(QStringLiteral("Add"));
         edit_ = button(QStringLiteral("Show/Edit"));
         delete_ = button(QStringLiteral("Delete"));
@@ -88,6 +174,19 @@ void TreeWindow::setBody(QWidget* body, QHBoxLayout* extra)
     }
 }
 
+void TreeWindow::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous()) return;
+    build();
+    if (role_ == Role::Pick) {
+        // the caller's current record, if it is in the tree
+        const QString current = core::dm().slot(launcher_).trimmed();
+        if (db::isPlainInteger(current)) tree_->selectNode(current.toInt());
+    }
+    tree_->setFocus(Qt::OtherFocusReason);
+}
+
 void TreeWindow::trigger(const QString& item)
 {
     if (!context_) return;
@@ -102,27 +201,37 @@ void TreeWindow::ok()
     accept();
 }
 
-bool TreeWindow::afterEdit(int reselect)
+void TreeWindow::openEditor(const QString& id, int parent)
 {
-    if (!changed_) return false;
+    const QString parentKey = parent ? QString::number(parent) : QString();
+    editor_->prepare(id, parentKey, parent ? editor_->parentName(parentKey) : QString());
+    core::showModal(editor_);
+    if (!editor_->saved()) return;
     build();
+    const int reselect = editor_->id().trimmed().toInt();
     if (reselect) tree_->selectNode(reselect);
     tree_->setFocus(Qt::OtherFocusReason);
-    return true;
 }
 
-bool ownDescendant(db::Query& q, const QString& parentsSql, const QString& candidate, const QString& self)
+void TreeWindow::add()
 {
-    if (!db::isPlainInteger(self.trimmed()) || !db::isPlainInteger(candidate.trimmed())) return false;
-    QHash<int, int> parents;
-    try {
-        q.open(parentsSql);
-    } catch (const db::DbError& e) {
-        core::dm().showError(e);
-        return true;
-    }
-    for (int r = 0; r < q.rowCount(); ++r) parents.insert(q.data().text(r, 0).toInt(), q.data().text(r, 1).toInt());
-    return SearchTree::isSelfOrDescendant(parents, candidate.trimmed().toInt(), self.trimmed().toInt());
+    if (!editor_ || (!addRights_.isEmpty() && !core::dm().jogell(addRights_))) return;
+    openEditor(QString(), 0);
+}
+
+void TreeWindow::addSibling()
+{
+    if (editor_) openEditor(QString(), SearchTree::parentId(tree_->currentItem()));
+}
+
+void TreeWindow::addChild()
+{
+    if (editor_) openEditor(QString(), tree_->currentId());
+}
+
+void TreeWindow::edit()
+{
+    if (editor_ && tree_->currentItem()) openEditor(QString::number(tree_->currentId()), 0);
 }
 
 void TreeWindow::paintEvent(QPaintEvent*)

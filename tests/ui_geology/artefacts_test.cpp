@@ -13,6 +13,7 @@
 #include "reference/labormod.h"
 #include "reference/reflist.h"
 #include "reference/numcheck.h"
+#include "reference/pickfield.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -110,7 +111,7 @@ TEST_F(Artefacts, CompulsoryFieldsAreReportedTogetherAndNothingIsWritten)
             e->nameEdit()->setText(c.name);
             if (c.institution) {
                 chooseInstitution(lab);
-                e->pickInstitutionButton()->click();
+                e->institutionField()->pickButton()->click();
             }
             e->okButton()->click();
             EXPECT_TRUE(e->isVisible());
@@ -130,8 +131,8 @@ TEST_F(Artefacts, NewArtefactIsStoredAsTypedWithEmptyDimensionsAsNull)
         EXPECT_TRUE(e->idEdit()->text().isEmpty());
         EXPECT_EQ(e->dateAddedEdit()->date(), QDate::currentDate());
         chooseInstitution(lab);
-        e->pickInstitutionButton()->click();
-        EXPECT_EQ(e->institutionEdit()->text(), "Museum");
+        e->institutionField()->pickButton()->click();
+        EXPECT_EQ(e->institutionField()->name(), "Museum");
         e->nameEdit()->setText(" O'Brien's axe; drop table users -- ");
         e->widthEdit()->setText("12.5");
         e->weightEdit()->setText("-3");
@@ -207,12 +208,12 @@ TEST_F(Artefacts, ExistingArtefactIsUpdatedInEveryColumn)
     user->prompter.answer(true);
     editArtefact(id, [&](Tartm* e) {
         EXPECT_EQ(e->nameEdit()->text(), "Axe");
-        EXPECT_EQ(e->institutionEdit()->text(), "Museum");
+        EXPECT_EQ(e->institutionField()->name(), "Museum");
         EXPECT_EQ(e->widthEdit()->text(), "4");
         EXPECT_EQ(e->dateAddedEdit()->date(), QDate(2020, 1, 2));
         EXPECT_EQ(e->createdByLabel()->text(), "Administrator");
         chooseInstitution(other);
-        e->pickInstitutionButton()->click();
+        e->institutionField()->pickButton()->click();
         e->nameEdit()->setText("Axe 'B' ");
         e->widthEdit()->clear();
         e->depthEdit()->setText("0.25");
@@ -248,7 +249,7 @@ TEST_F(Artefacts, RefusedUpdateKeepsTheEditorOpenWithTheInput)
     user->prompter.answer(true);
     editArtefact(id, [&](Tartm* e) {
         chooseInstitution(gone);
-        e->pickInstitutionButton()->click();
+        e->institutionField()->pickButton()->click();
         admin().exec("delete from labort where labor_kod=" + gone);  // another user, meanwhile
         e->nameEdit()->setText("Renamed");
         e->weightEdit()->setText("2.5");
@@ -256,7 +257,7 @@ TEST_F(Artefacts, RefusedUpdateKeepsTheEditorOpenWithTheInput)
         EXPECT_TRUE(e->isVisible());
         EXPECT_EQ(e->nameEdit()->text(), "Renamed");
         EXPECT_EQ(e->weightEdit()->text(), "2.5");
-        EXPECT_EQ(e->institutionEdit()->text(), "Closed gallery");
+        EXPECT_EQ(e->institutionField()->name(), "Closed gallery");
         EXPECT_EQ(e->idEdit()->text(), id);
         e->reject();
     });
@@ -284,7 +285,7 @@ TEST_F(Artefacts, ShowButtonOpensTheInstitutionNewOrChosenAndShowsItsNameAfterwa
         e->showInstitutionButton()->click();
 
         chooseInstitution(lab);
-        e->pickInstitutionButton()->click();
+        e->institutionField()->pickButton()->click();
         when<Tlaborm>("Tlaborm", [&](Tlaborm* l) {
             EXPECT_EQ(l->idEdit()->text(), lab);
             EXPECT_EQ(l->name()->text(), "Museum");
@@ -293,7 +294,7 @@ TEST_F(Artefacts, ShowButtonOpensTheInstitutionNewOrChosenAndShowsItsNameAfterwa
             l->reject();
         });
         e->showInstitutionButton()->click();
-        EXPECT_EQ(e->institutionEdit()->text(), "Museum of Stone");
+        EXPECT_EQ(e->institutionField()->name(), "Museum of Stone");
         e->reject();
     });
     EXPECT_EQ(user->prompter.notices(), QStringList{msg::recordSaved});
@@ -308,7 +309,7 @@ TEST_F(Artefacts, AlternativeNameOnAnUnsavedArtefactSavesItFirstAndStaysOpen)
     addArtefact([&](Tartm* e) {
         e->nameEdit()->setText("Axe");
         chooseInstitution(lab);
-        e->pickInstitutionButton()->click();
+        e->institutionField()->pickButton()->click();
         e->addAltButton()->click();
         EXPECT_TRUE(e->isVisible());  // saved, not closed
         id = e->idEdit()->text();
@@ -359,10 +360,10 @@ TEST_F(Artefacts, AnotherUsersArtefactIsReadOnlyForAnOwnerOfRightC)
         EXPECT_TRUE(e->descriptionEdit()->isReadOnly());
         EXPECT_FALSE(e->dateAddedEdit()->isEnabled());
         e->okButton()->click();
-        e->pickInstitutionButton()->click();
-        e->clearInstitutionButton()->click();
+        e->institutionField()->pickButton()->click();
+        e->institutionField()->clearButton()->click();
         e->addAltButton()->click();
-        EXPECT_EQ(e->institutionEdit()->text(), "Museum");
+        EXPECT_EQ(e->institutionField()->name(), "Museum");
         e->reject();
     });
     EXPECT_EQ(user->prompter.notices(), QStringList(4, msg::noRight));
