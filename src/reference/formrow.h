@@ -2,6 +2,8 @@
 // Labels of the edit windows: the label names its field for the keyboard (its
 // buddy) and for assistive technology (the field's accessible name).
 
+#include "core/style.h"
+
 #include <QFormLayout>
 #include <QLabel>
 
@@ -15,12 +17,53 @@ inline QLabel* buddyLabel(const QString& text, QWidget* field, QWidget* parent)
     return l;
 }
 
+// the program's selection colours (as in its grids) for a list or tree
+inline void programSelection(QWidget* w)
+{
+    QPalette pal = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::Highlight, style::selectedRow);
+        pal.setColor(group, QPalette::HighlightedText, Qt::black);
+    }
+    w->setPalette(pal);
+}
+
 // a form row "label: field" with the label as the field's buddy
 inline QLabel* formRow(QFormLayout* form, const QString& text, QWidget* field, QWidget* parent)
 {
     QLabel* l = buddyLabel(text, field, parent);
     form->addRow(l, field);
     return l;
+}
+
+}  // namespace reference
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+
+namespace reference {
+
+// "Created by:" and "Date:" of a record that records its creator, read-only, side by
+// side at the start of the row; the date field is wide enough for a whole timestamp
+struct CreatorFields {
+    QLineEdit* by = nullptr;
+    QLineEdit* at = nullptr;
+};
+
+inline CreatorFields addCreatorFields(QHBoxLayout* row, QWidget* parent, QLineEdit* by = nullptr,
+                                      QLineEdit* at = nullptr)
+{
+    CreatorFields f{by ? by : new QLineEdit(parent), at ? at : new QLineEdit(parent)};
+    for (QLineEdit* e : {f.by, f.at}) {
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::ClickFocus);
+    }
+    f.at->setFixedWidth(f.at->fontMetrics().horizontalAdvance(QStringLiteral("0000.00.00 00:00:00")) + 18);
+    row->addWidget(buddyLabel(QStringLiteral("Created by:"), f.by, parent));
+    row->addWidget(f.by, 1);
+    row->addWidget(buddyLabel(QStringLiteral("Date:"), f.at, parent));
+    row->addWidget(f.at);
+    return f;
 }
 
 }  // namespace reference

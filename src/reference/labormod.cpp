@@ -156,9 +156,10 @@ Tlaborm::Tlaborm(Tszemelym* personEditor, QWidget* parent) : QDialog(parent), pe
                                       {QStringLiteral("firstname"), QString(), 40, false},
                                       {QStringLiteral("munkakor"), QStringLiteral("Scope of Activities :"), 160}});
     persons_->setItemDelegateForColumn(0, new PersonNameDelegate(&personList_, persons_));
-    QFont bold = persons_->horizontalHeader()->font();
-    bold.setBold(true);
-    persons_->horizontalHeader()->setFont(bold);
+    // both titles bold; the last column takes the rest of the grid's width
+    persons_->horizontalHeader()->setStyleSheet(persons_->horizontalHeader()->styleSheet() +
+                                                QStringLiteral(" QHeaderView::section { font-weight: bold; }"));
+    persons_->horizontalHeader()->setStretchLastSection(true);
     connect(persons_, &controls::DBGrid::titleClicked, this, &Tlaborm::sortPersons);
     connect(persons_, &controls::DBGrid::rowDoubleClicked, this, [this](int) { showPerson(); });
 
@@ -179,13 +180,6 @@ Tlaborm::Tlaborm(Tszemelym* personEditor, QWidget* parent) : QDialog(parent), pe
     personRow->addWidget(persons_, 1);
     personRow->addLayout(personButtons);
 
-    createdBy_ = new QLineEdit(this);
-    createdAt_ = new QLineEdit(this);
-    for (QLineEdit* e : {createdBy_, createdAt_}) {
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::ClickFocus);
-    }
-    createdAt_->setMaximumWidth(150);
     save_ = new core::GradBtn(QStringLiteral("Save"), this);
     cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
     for (core::GradBtn* b : {save_, cancel_}) {
@@ -195,10 +189,9 @@ Tlaborm::Tlaborm(Tszemelym* personEditor, QWidget* parent) : QDialog(parent), pe
     connect(save_, &QPushButton::clicked, this, &Tlaborm::save);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(buddyLabel(QStringLiteral("Created by:"), createdBy_, this));
-    bottom->addWidget(createdBy_, 1);
-    bottom->addWidget(buddyLabel(QStringLiteral("Date:"), createdAt_, this));
-    bottom->addWidget(createdAt_);
+    const CreatorFields creator = addCreatorFields(bottom, this);
+    createdBy_ = creator.by;
+    createdAt_ = creator.at;
     bottom->addSpacing(16);
     bottom->addWidget(save_);
     bottom->addWidget(cancel_);
@@ -211,7 +204,7 @@ Tlaborm::Tlaborm(Tszemelym* personEditor, QWidget* parent) : QDialog(parent), pe
     top->addLayout(personRow, 1);
     top->addSpacing(6);
     top->addLayout(bottom);
-    resize(620, 520);
+    resize(660, 520);
 
     QWidget* order[] = {name_, country_->pickButton(), country_->clearButton(), zip_, city_->pickButton(),
                         city_->clearButton(), street_, persons_, addPerson_, showPerson_, delPerson_, save_, cancel_};

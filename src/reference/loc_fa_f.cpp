@@ -124,12 +124,7 @@ LocalityTree::LocalityTree(Role role, Tlocalitym* editor, QWidget* parent)
 
     // ---- buttons
     auto* bottom = new QHBoxLayout;
-    QLineEdit* by = detail(QStringLiteral("teljnev"));
-    QLineEdit* at = detail(QStringLiteral("letre_dat"));
-    bottom->addWidget(buddyLabel(QStringLiteral("Created by:"), by, this));
-    bottom->addWidget(by, 1);
-    bottom->addWidget(buddyLabel(QStringLiteral("Date:"), at, this));
-    bottom->addWidget(at);
+    addCreatorFields(bottom, this, detail(QStringLiteral("teljnev")), detail(QStringLiteral("letre_dat")));
     bottom->addSpacing(12);
     auto button = [&](const QString& text) {
         auto* b = new core::GradBtn(text, this);
@@ -186,7 +181,7 @@ LocalityTree::LocalityTree(Role role, Tlocalitym* editor, QWidget* parent)
     top->addWidget(split, 1);
     top->addSpacing(6);
     top->addLayout(bottom);
-    resize(role_ == Role::Maintain ? 940 : 820, 600);
+    resize(role_ == Role::Maintain ? 1000 : 840, 600);
 
     QList<QWidget*> order = {filter_, search_, clear_, next_, previous_, collapse_, expand_, tree_};
     if (map_) order << map_;
@@ -207,7 +202,6 @@ QWidget* LocalityTree::buildDetails()
         return e;
     };
     for (const QString& c : {QStringLiteral("teljnev"), QStringLiteral("letre_dat")}) field(c)->setParent(this);
-    detail(QStringLiteral("letre_dat"))->setMaximumWidth(150);
 
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -224,11 +218,10 @@ QWidget* LocalityTree::buildDetails()
     formRow(form, QStringLiteral("Upward nest.:"), field(QStringLiteral("l2")), panel);
     formRow(form, QStringLiteral("Data added:"), field(QStringLiteral("date_added")), panel);
 
-    auto* geoForm = new QFormLayout;
-    geoForm->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->addRow(new core::GradLabel(QStringLiteral(" Georeferencing"), panel));
     for (int c = 0; c < CoordinateCount; ++c)
-        formRow(geoForm, coordinateLabels()[size_t(c)], field(coordinateColumns()[size_t(c)]), panel);
-    formRow(geoForm, QStringLiteral("Geodetic datum:"), field(QStringLiteral("geodat")), panel);
+        formRow(form, coordinateLabels()[size_t(c)], field(coordinateColumns()[size_t(c)]), panel);
+    formRow(form, QStringLiteral("Geodetic datum:"), field(QStringLiteral("geodat")), panel);
 
     description_ = new QPlainTextEdit(panel);
     description_->setReadOnly(true);
@@ -236,13 +229,12 @@ QWidget* LocalityTree::buildDetails()
     description_->setMaximumHeight(70);
     altList_ = new QListWidget(panel);
     altList_->setObjectName(QStringLiteral("altNames"));
+    programSelection(altList_);
     altList_->setMaximumHeight(80);
 
     auto* v = new QVBoxLayout(panel);
     v->setContentsMargins(8, 0, 0, 0);
     v->addLayout(form);
-    v->addWidget(new core::GradLabel(QStringLiteral(" Georeferencing"), panel));
-    v->addLayout(geoForm);
     v->addWidget(buddyLabel(QStringLiteral(" Description"), description_, panel));
     v->addWidget(description_);
     v->addWidget(buddyLabel(QStringLiteral("Alt.names:"), altList_, panel));

@@ -197,6 +197,7 @@ Tlocalitym::Tlocalitym(Talt_loc* altNameDialog, QWidget* parent) : QDialog(paren
 
     altNames_ = new QListWidget(this);
     altNames_->setObjectName(QStringLiteral("altNames"));
+    programSelection(altNames_);
     addAlt_ = new core::GradBtn(QStringLiteral("+"), this);
     delAlt_ = new core::GradBtn(QStringLiteral("-"), this);
     addAlt_->setAccessibleName(QStringLiteral("Add alternative name"));
@@ -231,13 +232,6 @@ Tlocalitym::Tlocalitym(Talt_loc* altNameDialog, QWidget* parent) : QDialog(paren
     lower->addSpacing(12);
     lower->addLayout(altBox, 2);
 
-    createdBy_ = new QLineEdit(this);
-    createdAt_ = new QLineEdit(this);
-    for (QLineEdit* e : {createdBy_, createdAt_}) {
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::ClickFocus);
-    }
-    createdAt_->setMaximumWidth(150);
     ok_ = new core::GradBtn(QStringLiteral("Ok"), this);
     cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
     for (core::GradBtn* b : {ok_, cancel_}) {
@@ -247,10 +241,9 @@ Tlocalitym::Tlocalitym(Talt_loc* altNameDialog, QWidget* parent) : QDialog(paren
     connect(ok_, &QPushButton::clicked, this, [this] { ment(true); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(buddyLabel(QStringLiteral("Created by:"), createdBy_, this));
-    bottom->addWidget(createdBy_, 1);
-    bottom->addWidget(buddyLabel(QStringLiteral("Date:"), createdAt_, this));
-    bottom->addWidget(createdAt_);
+    const CreatorFields creator = addCreatorFields(bottom, this);
+    createdBy_ = creator.by;
+    createdAt_ = creator.at;
     bottom->addSpacing(16);
     bottom->addWidget(ok_);
     bottom->addWidget(cancel_);

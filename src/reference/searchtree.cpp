@@ -1,6 +1,7 @@
 #include "reference/searchtree.h"
 
 #include "db/dataset.h"
+#include "reference/formrow.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -28,6 +29,7 @@ SearchTree::SearchTree(QWidget* parent) : QTreeWidget(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);
     header()->setStretchLastSection(true);
+    programSelection(this);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* now, QTreeWidgetItem*) {
         if (!building_) emit nodeSelected(now ? nodeId(now) : 0);
     });

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -107,13 +108,6 @@ Tszemelym::Tszemelym(Telerhetom* contactDialog, QWidget* parent) : QDialog(paren
         if (index == 1) loadContacts();
     });
 
-    createdBy_ = new QLineEdit(this);
-    createdAt_ = new QLineEdit(this);
-    for (QLineEdit* e : {createdBy_, createdAt_}) {
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::ClickFocus);
-    }
-    createdAt_->setMaximumWidth(150);
     ok_ = new core::GradBtn(QStringLiteral("Ok"), this);
     cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
     for (core::GradBtn* b : {ok_, cancel_}) {
@@ -124,10 +118,9 @@ Tszemelym::Tszemelym(Telerhetom* contactDialog, QWidget* parent) : QDialog(paren
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(buddyLabel(QStringLiteral("Created by:"), createdBy_, this));
-    bottom->addWidget(createdBy_, 1);
-    bottom->addWidget(buddyLabel(QStringLiteral("Date:"), createdAt_, this));
-    bottom->addWidget(createdAt_);
+    const CreatorFields creator = addCreatorFields(bottom, this);
+    createdBy_ = creator.by;
+    createdAt_ = creator.at;
     bottom->addSpacing(16);
     bottom->addWidget(ok_);
     bottom->addWidget(cancel_);
@@ -148,6 +141,7 @@ QWidget* Tszemelym::buildPersonalPage()
     for (QComboBox* c : {gender_, title_}) {
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
+        c->setMinimumWidth(150);
     }
     gender_->addItems({QStringLiteral("Mr."), QStringLiteral("Ms."), QStringLiteral("Mrs.")});
     title_->addItems({QStringLiteral("Dr."), QStringLiteral("Prof.")});
@@ -214,6 +208,7 @@ QWidget* Tszemelym::buildContactsPage()
     contactGrid_->setQuery(&contactList_, {{QStringLiteral("eler_kod"), QStringLiteral("ID"), 40, false},
                                            {QStringLiteral("eler_megnev"), QStringLiteral("AvailabilityType"), 150},
                                            {QStringLiteral("eler"), QStringLiteral("Availability"), 150}});
+    contactGrid_->horizontalHeader()->setStretchLastSection(true);
     addContact_ = new core::GradBtn(QStringLiteral("Add"), page);
     editContact_ = new core::GradBtn(QStringLiteral("Edit"), page);
     delContact_ = new core::GradBtn(QStringLiteral("Del"), page);

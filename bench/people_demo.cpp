@@ -1,0 +1,101 @@
+// Shows one window of the people register, the institutions or the localities on
+// the demo database, to look at it on a real screen:
+//
+//   bench_people_demo person [NEV_KOD] [availability]
+//   bench_people_demo institution [LABOR_KOD]
+//   bench_people_demo tree [FILTER]
+//   bench_people_demo locality [LOCALITY_ID]
+//
+// Run it where connection.ini is (var/run after scripts/demo --prepare-only); it
+// acts as the user admin. Without a key it takes the record with the most
+// contacts or contact persons.
+
+#include "core/datam.h"
+#include "core/forms.h"
+#include "core/gradbtn.h"
+#include "core/modal.h"
+#include "core/startup.h"
+#include "reference/forms_reference.h"
+#include "reference/labormod.h"
+#include "reference/loc_fa_f.h"
+#include "reference/localitymod.h"
+#include "reference/shapetabs.h"
+#include "reference/szemelymod.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QString first(core::Tdm& dm, const QString& sql)
+{
+    const db::Dataset d = dm.conn().open(sql);
+    return d.isEmpty() ? QString() : d.text(0, 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Saxora"));
+    const QStringList args = app.arguments().mid(1);
+    const QString what = args.value(0, QStringLiteral("tree"));
+
+    auto* dm = new core::Tdm(&app);
+    core::createCoreForms();
+    const QString r = dm->kapcskiep();
+    if (r != QLatin1String("Ok")) {
+        std::fprintf(stderr, "%s\n", qPrintable(r));
+        return 1;
+    }
+    const db::Dataset u = dm->conn().open(QStringLiteral("select user_id,user_name,jogok(user_id) as jog from users "
+                                                         "where user_name='admin'"));
+    dm->current_user_id = u.row(0).toInt(QStringLiteral("user_id"));
+    dm->current_user_name = u.text(0, QStringLiteral("user_name"));
+    dm->rights = u.text(0, QStringLiteral("jog"));
+    reference::createForms();
+
+    QTimer::singleShot(0, &app, [&] {
+        if (what == QLatin1String("person")) {
+            auto* w = core::Forms::get<reference::Tszemelym>(QStringLiteral("Tszemelym"));
+            QString id = args.value(1);
+            if (id.isEmpty() || !id.at(0).isDigit())
+                id = first(*dm, QStringLiteral("select nev_kod from elerheto group by nev_kod order by count(*) desc, "
+                                               "nev_kod limit 1"));
+            w->setId(id);
+            if (args.contains(QStringLiteral("availability")))
+                QTimer::singleShot(300, w, [w] { w->tabs()->tab(1)->click(); });
+            core::showModal(w);
+        } else if (what == QLatin1String("institution")) {
+            auto* w = core::Forms::get<reference::Tlaborm>(QStringLiteral("Tlaborm"));
+            QString id = args.value(1);
+            if (id.isEmpty())
+                id = first(*dm, QStringLiteral("select labor_kod from illetekes group by labor_kod order by count(*) "
+                                               "desc, labor_kod limit 1"));
+            w->setId(id);
+            core::showModal(w);
+        } else if (what == QLatin1String("locality")) {
+            auto* w = core::Forms::get<reference::Tlocalitym>(QStringLiteral("Tlocalitym"));
+            QString id = args.value(1);
+            if (id.isEmpty())
+                id = first(*dm, QStringLiteral("select locality_id from loc_nev group by locality_id order by count(*) "
+                                               "desc, locality_id limit 1"));
+            w->setId(id);
+            core::showModal(w);
+        } else {
+            auto* w = core::Forms::get<reference::LocalityTree>(QStringLiteral("Tloc_fa"));
+            const QString filter = args.value(1);
+            if (!filter.isEmpty())
+                QTimer::singleShot(300, w, [w, filter] {
+                    w->filter()->setText(filter);
+                    w->searchButton()->click();
+                });
+            core::showModal(w);
+        }
+        QApplication::quit();
+    });
+    return app.exec();
+}
