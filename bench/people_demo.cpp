@@ -58,32 +58,27 @@ int main(int argc, char** argv)
     dm->rights = u.text(0, QStringLiteral("jog"));
     reference::createForms();
 
+    // the key given, or the one the statement names first (a record with much to see)
+    auto key = [&](const QString& table, const QString& column) {
+        const QString given = args.value(1);
+        if (!given.isEmpty() && given.at(0).isDigit()) return given;
+        return first(*dm, QStringLiteral("select %1 from %2 group by %1 order by count(*) desc, %1 limit 1")
+                              .arg(column, table));
+    };
     QTimer::singleShot(0, &app, [&] {
         if (what == QLatin1String("person")) {
             auto* w = core::Forms::get<reference::Tszemelym>(QStringLiteral("Tszemelym"));
-            QString id = args.value(1);
-            if (id.isEmpty() || !id.at(0).isDigit())
-                id = first(*dm, QStringLiteral("select nev_kod from elerheto group by nev_kod order by count(*) desc, "
-                                               "nev_kod limit 1"));
-            w->setId(id);
+            w->setId(key(QStringLiteral("elerheto"), QStringLiteral("nev_kod")));
             if (args.contains(QStringLiteral("availability")))
                 QTimer::singleShot(300, w, [w] { w->tabs()->tab(1)->click(); });
             core::showModal(w);
         } else if (what == QLatin1String("institution")) {
             auto* w = core::Forms::get<reference::Tlaborm>(QStringLiteral("Tlaborm"));
-            QString id = args.value(1);
-            if (id.isEmpty())
-                id = first(*dm, QStringLiteral("select labor_kod from illetekes group by labor_kod order by count(*) "
-                                               "desc, labor_kod limit 1"));
-            w->setId(id);
+            w->setId(key(QStringLiteral("illetekes"), QStringLiteral("labor_kod")));
             core::showModal(w);
         } else if (what == QLatin1String("locality")) {
             auto* w = core::Forms::get<reference::Tlocalitym>(QStringLiteral("Tlocalitym"));
-            QString id = args.value(1);
-            if (id.isEmpty())
-                id = first(*dm, QStringLiteral("select locality_id from loc_nev group by locality_id order by count(*) "
-                                               "desc, locality_id limit 1"));
-            w->setId(id);
+            w->setId(key(QStringLiteral("loc_nev"), QStringLiteral("locality_id")));
             core::showModal(w);
         } else {
             auto* w = core::Forms::get<reference::LocalityTree>(QStringLiteral("Tloc_fa"));
