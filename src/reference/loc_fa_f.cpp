@@ -8,6 +8,7 @@
 #include "core/pwait_procf.h"
 #include "reference/formrow.h"
 #include "reference/localitymod.h"
+#include "reference/searchbar.h"
 #include "reference/searchtree.h"
 
 #include <QComboBox>
@@ -63,56 +64,22 @@ LocalityTree::LocalityTree(Role role, Tlocalitym* editor, QWidget* parent)
     setSizeGripEnabled(true);
 
     // ---- the tree and its filter line
-    filter_ = new QLineEdit(this);
-    filter_->setObjectName(QStringLiteral("filter"));
-    auto small = [this](TreeGlyph g, const QString& hint) {
-        auto* b = new core::GradBtn(QString(), this);
-        b->setIcon(treeGlyph(g));
-        b->setFixedSize(26, 24);
-        b->setAutoDefault(false);
-        b->setToolTip(hint);
-        b->setAccessibleName(hint);
-        return b;
-    };
-    search_ = new core::GradBtn(QStringLiteral("Search"), this);
-    search_->setAutoDefault(false);
-    clear_ = small(TreeGlyph::Clear, QStringLiteral("Clear search"));
-    next_ = small(TreeGlyph::Next, QStringLiteral("Next match"));
-    previous_ = small(TreeGlyph::Previous, QStringLiteral("Previous match"));
-    collapse_ = small(TreeGlyph::CollapseAll, QStringLiteral("Open all"));
-    expand_ = small(TreeGlyph::ExpandAll, QStringLiteral("Close all"));
     tree_ = new SearchTree(this);
     tree_->setObjectName(QStringLiteral("TreeView1"));
     tree_->setAccessibleName(QStringLiteral("Locality"));
     tree_->setFold(SearchFold::Unicode);
-
-    auto* filterRow = new QHBoxLayout;
-    filterRow->setSpacing(3);
-    filterRow->addWidget(buddyLabel(QStringLiteral("Filter:"), filter_, this));
-    filterRow->addWidget(filter_, 1);
-    filterRow->addWidget(search_);
-    filterRow->addWidget(clear_);
-    filterRow->addWidget(next_);
-    filterRow->addWidget(previous_);
-    auto* openRow = new QHBoxLayout;
-    openRow->setSpacing(3);
-    openRow->addWidget(collapse_);
-    openRow->addWidget(expand_);
-    openRow->addStretch(1);
+    SearchBarLook look;
+    look.searchText = true;
+    look.openRowBelow = true;
+    look.collapseHint = QStringLiteral("Open all");  // the program's own hints
+    look.expandHint = QStringLiteral("Close all");
+    bar_ = new TreeSearchBar(tree_, this, look);
+    filter_ = bar_->filter();
     auto* leftBox = new QWidget(this);
     auto* left = new QVBoxLayout(leftBox);
     left->setContentsMargins(0, 0, 0, 0);
-    left->addLayout(filterRow);
-    left->addLayout(openRow);
+    left->addWidget(bar_);
     left->addWidget(tree_, 1);
-
-    connect(filter_, &QLineEdit::returnPressed, this, &LocalityTree::search);
-    connect(search_, &QPushButton::clicked, this, &LocalityTree::search);
-    connect(clear_, &QPushButton::clicked, this, &LocalityTree::clearSearch);
-    connect(next_, &QPushButton::clicked, tree_, &SearchTree::nextMatch);
-    connect(previous_, &QPushButton::clicked, tree_, &SearchTree::previousMatch);
-    connect(collapse_, &QPushButton::clicked, tree_, &SearchTree::closeAll);
-    connect(expand_, &QPushButton::clicked, tree_, &SearchTree::openAll);
     connect(tree_, &SearchTree::nodeSelected, this, &LocalityTree::showDetails);
 
     auto* split = new QSplitter(Qt::Horizontal, this);
@@ -183,7 +150,8 @@ LocalityTree::LocalityTree(Role role, Tlocalitym* editor, QWidget* parent)
     top->addLayout(bottom);
     resize(role_ == Role::Maintain ? 1000 : 840, 600);
 
-    QList<QWidget*> order = {filter_, search_, clear_, next_, previous_, collapse_, expand_, tree_};
+    QList<QWidget*> order = {filter_,          searchButton(),   clearButton(),  nextButton(),
+                             previousButton(), collapseButton(), expandButton(), tree_};
     if (map_) order << map_;
     order << ok_;
     if (add_) order << add_ << edit_ << delete_;
@@ -321,13 +289,12 @@ void LocalityTree::showDetails(int id)
     }
 }
 
-void LocalityTree::search() { tree_->search(filter_->text()); }
-
-void LocalityTree::clearSearch()
-{
-    filter_->clear();
-    search();
-}
+core::GradBtn* LocalityTree::searchButton() const { return bar_->searchButton(); }
+core::GradBtn* LocalityTree::clearButton() const { return bar_->clearButton(); }
+core::GradBtn* LocalityTree::nextButton() const { return bar_->nextButton(); }
+core::GradBtn* LocalityTree::previousButton() const { return bar_->previousButton(); }
+core::GradBtn* LocalityTree::collapseButton() const { return bar_->collapseButton(); }
+core::GradBtn* LocalityTree::expandButton() const { return bar_->expandButton(); }
 
 void LocalityTree::ok()
 {

@@ -22,6 +22,7 @@ namespace reference {
 
 class SearchTree;
 class Tlocalitym;
+class TreeSearchBar;
 
 // ---- the map of the localities ---------------------------------------------------
 // The tree's "Map" button shows the localities of the last build on a map. The map
@@ -68,12 +69,13 @@ public:
     QListWidget* altNames() const { return altList_; }
     QPlainTextEdit* description() const { return description_; }
 
-    core::GradBtn* searchButton() const { return search_; }
-    core::GradBtn* clearButton() const { return clear_; }
-    core::GradBtn* nextButton() const { return next_; }
-    core::GradBtn* previousButton() const { return previous_; }
-    core::GradBtn* collapseButton() const { return collapse_; }
-    core::GradBtn* expandButton() const { return expand_; }
+    TreeSearchBar* searchBar() const { return bar_; }
+    core::GradBtn* searchButton() const;
+    core::GradBtn* clearButton() const;
+    core::GradBtn* nextButton() const;
+    core::GradBtn* previousButton() const;
+    core::GradBtn* collapseButton() const;
+    core::GradBtn* expandButton() const;
     core::GradBtn* mapButton() const { return map_; }
     core::GradBtn* okButton() const { return ok_; }
     core::GradBtn* addButton() const { return add_; }
@@ -85,8 +87,6 @@ public:
 
     // the actions
     void build();
-    void search();
-    void clearSearch();
     void ok();
     void add();         // "Add" button: a new top-level locality
     void addSibling();  // context "Add": beside the selected one
@@ -117,12 +117,7 @@ private:
     QHash<QString, QLineEdit*> details_;
     QString upwardId_;  // the selected locality's upward key (hidden)
     QString ownerName_; // the selected locality's creator (hidden)
-    core::GradBtn* search_;
-    core::GradBtn* clear_;
-    core::GradBtn* next_;
-    core::GradBtn* previous_;
-    core::GradBtn* collapse_;
-    core::GradBtn* expand_;
+    TreeSearchBar* bar_;
     core::GradBtn* map_ = nullptr;
     core::GradBtn* ok_;
     core::GradBtn* add_ = nullptr;

@@ -13,10 +13,18 @@ namespace reference {
 
 class SearchTree;
 
+// how the bar looks where the trees differ
+struct SearchBarLook {
+    bool searchText = false;  // "Search" as a text button instead of a picture
+    bool openRowBelow = false;  // collapse and expand on a row of their own under the line
+    QString collapseHint = QStringLiteral("Collapse all");
+    QString expandHint = QStringLiteral("Expand all");
+};
+
 class TreeSearchBar : public QWidget {
     Q_OBJECT
 public:
-    TreeSearchBar(SearchTree* tree, QWidget* parent = nullptr);
+    TreeSearchBar(SearchTree* tree, QWidget* parent = nullptr, const SearchBarLook& look = {});
 
     QLineEdit* filter() const { return filter_; }
     core::GradBtn* searchButton() const { return search_; }
