@@ -2,6 +2,7 @@
 
 #include "core/forms.h"
 #include "core/modal.h"
+#include "reference/recordeditor.h"
 
 #include <QDialog>
 
@@ -9,10 +10,15 @@ namespace samples {
 
 bool showRecordEditor(const QString& windowClass, const QString& id)
 {
-    auto* w = core::Forms::get<QDialog>(windowClass);
+    QWidget* w = core::Forms::find(windowClass);
     if (!w || id.trimmed().isEmpty()) return false;
-    core::showModal(w);
-    return true;
+    // the person, institution, locality and artefact editors load their record by its key
+    if (auto* editor = dynamic_cast<reference::RecordEditor*>(w)) {
+        editor->setRecordId(id.trimmed());
+        core::showModal(editor->dialog());
+        return true;
+    }
+    return false;
 }
 
 }  // namespace samples

@@ -3,6 +3,11 @@
 #include "core/messages.h"
 #include "samples/desc_page.h"
 #include "samples/idfield.h"
+#include "reference/forms_reference.h"
+#include "reference/loc_fa_f.h"
+#include "reference/reflist.h"
+#include "reference/searchtree.h"
+#include "reference/szemelymod.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -322,4 +327,129 @@ TEST_F(Ident, RefreshOfANewSampleEmptiesItsFieldsButNotTheExcavationOrTheUnits)
         EXPECT_EQ(p->geoUnitGeo->id(), geo1);
         EXPECT_EQ(p->geoUnitArt->id(), geo2);
     });
+}
+
+namespace {
+
+// the identification page with the real reference windows of the program behind its buttons
+class IdentPicks : public Ident {
+protected:
+    void SetUp() override
+    {
+        Ident::SetUp();
+        reference::createForms();
+        user->modal.dismissUnexpected(true);
+    }
+    void TearDown() override
+    {
+        reference::destroyForms();
+        Ident::TearDown();
+    }
+    // the next showing of a reference list picks the row with this key
+    void pickFromList(const QString& listClass, const QString& keyField, const QString& key)
+    {
+        user->modal.on(listClass, [keyField, key](QDialog* d) {
+            auto* l = static_cast<reference::RefList*>(d);
+            l->grid()->setCurrentRow(l->list().locate(keyField, key.toInt()));
+            l->ok();
+        });
+    }
+    void pickFromTree(const QString& key)
+    {
+        user->modal.on("Tloc_fa", [key](QDialog* d) {
+            auto* t = static_cast<reference::LocalityTree*>(d);
+            ASSERT_TRUE(t->tree()->selectNode(key.toInt()));
+            t->ok();
+        });
+    }
+};
+
+}  // namespace
+
+TEST_F(IdentPicks, PickShowAndClearButtonsWithTheirRights)
+{
+    const QString mine = addSample("Admin's", 1, "locality_id, tnev_kod", loc1 + "," + person);
+    struct Case {
+        QString what;
+        QString userName;
+        bool newSample;
+        std::function<void(samples::IdentSection*)> act;
+        QStringList windows;  // the windows the button opened
+        QStringList notices;
+        std::function<void(samples::IdentSection*)> check;
+    };
+    auto none = [](samples::IdentSection*) {};
+    const std::vector<Case> cases = {
+        {"storage person, right A", "viewer", false, [](auto* p) { p->storeName->pickButton()->click(); }, {}, {msg::noRight}, none},
+        {"storage institute of somebody else's sample, right C", "editor", false, [](auto* p) { p->storeInst->pickButton()->click(); }, {}, {msg::noRight}, none},
+        {"storage person of a new sample, right C", "editor", true,
+         [&](auto* p) {
+             pickFromList("Tszemelyt", "nev_kod", person);
+             p->storeName->pickButton()->click();
+         },
+         {"Tszemelyt"}, {}, [&](auto* p) { EXPECT_EQ(p->storeName->id(), person); EXPECT_EQ(p->storeName->name(), "Kis, Éva"); }},
+        {"sampler's institute", "admin", false,
+         [&](auto* p) {
+             pickFromList("Tlabort", "labor_kod", lab);
+             p->sampInst->pickButton()->click();
+         },
+         {"Tlabort"}, {}, [&](auto* p) { EXPECT_EQ(p->sampInst->id(), lab); EXPECT_EQ(p->sampInst->name(), "Museum"); }},
+        {"geological locality of an existing sample, right A: refused silently", "viewer", false,
+         [](auto* p) { p->geoLocality->pickButton()->click(); }, {}, {}, none},
+        {"geological locality of a new sample, right A: refused with the message", "viewer", true,
+         [](auto* p) { p->geoLocality->pickButton()->click(); }, {}, {msg::noRight}, none},
+        {"excavation with its details", "admin", false,
+         [&](auto* p) {
+             click(p->typeCaption(2));
+             pickFromTree(loc2);
+             p->excLocality->pickButton()->click();
+         },
+         {"Tloc_fa"}, {},
+         [&](auto* p) {
+             EXPECT_EQ(p->excLocality->id(), loc2);
+             EXPECT_EQ(p->excLocality->name(), "Tell");
+             EXPECT_EQ(p->excContinent->text(), "Testcontinent");
+             EXPECT_EQ(p->excCountry->text(), "Testland");
+         }},
+        {"artefact of an existing sample, right A", "viewer", false, [](auto* p) { p->artefact->pickButton()->click(); }, {}, {msg::noRight}, none},
+        {"clearing a person needs D", "editor", false, [](auto* p) { p->storeName->clearButton()->click(); }, {}, {msg::noRight},
+         [&](auto* p) { EXPECT_EQ(p->storeName->id(), person); }},
+        {"clearing the geological locality leaves 0", "admin", false, [](auto* p) { p->geoLocality->clearButton()->click(); }, {}, {},
+         [&](auto* p) {
+             EXPECT_EQ(p->geoLocality->id(), "0");
+             EXPECT_TRUE(p->geoLocality->name().isEmpty());
+             EXPECT_TRUE(p->geoCountry->text().isEmpty());
+         }},
+        {"clearing a geological unit needs no right", "viewer", false,
+         [&](auto* p) {
+             p->geoUnitGeo->set(geo1, "Unit one");
+             p->geoUnitGeo->clearButton()->click();
+         },
+         {}, {}, [](auto* p) { EXPECT_TRUE(p->geoUnitGeo->id().isEmpty()); }},
+        {"show the storage person", "viewer", false,
+         [&](auto* p) {
+             user->modal.on("Tszemelym", [&](QDialog* d) { EXPECT_EQ(static_cast<reference::Tszemelym*>(d)->id(), person); });
+             p->storeName->showButton()->click();
+             p->sampName->showButton()->click();  // no id: nothing opens
+         },
+         {"Tszemelym"}, {}, none},
+        {"show the locality, not for a cleared one", "viewer", false,
+         [&](auto* p) {
+             p->geoLocality->showButton()->click();
+             p->geoLocality->setId("0");
+             p->geoLocality->showButton()->click();
+         },
+         {"Tlocalitym"}, {}, none},
+    };
+    for (const Case& c : cases) {
+        loginAs(c.userName);
+        inEditor(c.newSample ? QString() : mine, [&] {
+            user->prompter.clear();
+            const int shownBefore = user->modal.shownWindows().size();
+            c.act(ident());
+            EXPECT_EQ(user->modal.shownWindows().mid(shownBefore), c.windows) << c.what.toStdString();
+            EXPECT_EQ(user->prompter.notices(), c.notices) << c.what.toStdString();
+            c.check(ident());
+        });
+    }
 }
