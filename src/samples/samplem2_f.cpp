@@ -5,6 +5,7 @@
 #include "core/forms.h"
 #include "core/gradbtn.h"
 #include "core/pwait_procf.h"
+#include "core/style.h"
 #include "reference/waitfor.h"
 #include "samples/meres_types.h"
 #include "samples/samplem2_hooks.h"
@@ -103,6 +104,16 @@ Tsamplem2::Tsamplem2(QWidget* parent) : QDialog(parent)
     tree_->setColumnCount(1);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
     tree_->setMinimumWidth(200);
+    // long captions scroll sideways instead of being cut
+    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_->header()->setStretchLastSection(false);
+    tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QPalette treePal = tree_->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        treePal.setColor(group, QPalette::Highlight, style::selectedRow);
+        treePal.setColor(group, QPalette::HighlightedText, Qt::black);
+    }
+    tree_->setPalette(treePal);
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this] { TreeView1Change(); });
     connect(tree_, &QWidget::customContextMenuRequested, this, &Tsamplem2::showPopup);
 
@@ -124,7 +135,7 @@ Tsamplem2::Tsamplem2(QWidget* parent) : QDialog(parent)
     split->addWidget(pages_);
     split->setStretchFactor(0, 0);
     split->setStretchFactor(1, 1);
-    split->setSizes({230, 770});
+    split->setSizes({270, 770});
     split->setChildrenCollapsible(false);
 
     close_ = new core::GradBtn(QStringLiteral("Close"), this);

@@ -106,6 +106,10 @@ Tsamplet2::Tsamplet2(QWidget* parent) : QDialog(parent)
     grid_->setObjectName(QStringLiteral("DBGrid1"));
     grid_->setAccessibleName(listCaption);
     grid_->setQuery(&list_, listColumns());
+    // the fixed column widths hold a six-digit id and a creation time in a compact font
+    QFont compact = grid_->font();
+    compact.setPointSizeF(std::max(7.0, compact.pointSizeF() - 1));
+    grid_->setFont(compact);
     grid_->installEventFilter(this);
     connect(grid_, &controls::DBGrid::titleClicked, this, &Tsamplet2::titleClick);
     connect(grid_, &controls::DBGrid::enterPressed, this, &Tsamplet2::showEdit);
