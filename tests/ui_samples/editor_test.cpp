@@ -243,9 +243,12 @@ TEST_F(Editor, TheDescriptionIsSavedAsTypedWithoutAQuestionAndRefreshReadsItBack
         EXPECT_EQ(scalar("select description from samplet where sample_id=" + s), typed);
         desc()->textBox()->setPlainText("scratch");
         scalar("update samplet set description='changed elsewhere' where sample_id=" + s + " returning 1");
+        const QString lit = scalar("insert into litt (fajta, title, mnemonic) values (3, 'Added meanwhile', 'Nagy 2020') returning lit_id");
+        scalar("insert into mint_lit (sample_id, lit_id, type) values (" + s + "," + lit + ", 1) returning 1");
         press(editor->page("descrition"), "Refresh");
         settle();
         EXPECT_EQ(desc()->textBox()->toPlainText(), "changed elsewhere");
+        EXPECT_EQ(desc()->links()->grid()->currentText("mnemonic"), "Nagy 2020") << "the refresh re-reads the links";
     });
     // somebody else's sample: the right C is not enough
     loginAs("editor");
@@ -257,6 +260,28 @@ TEST_F(Editor, TheDescriptionIsSavedAsTypedWithoutAQuestionAndRefreshReadsItBack
     });
     EXPECT_EQ(user->prompter.notices(), QStringList({msg::noRight}));
     EXPECT_EQ(scalar("select description from samplet where sample_id=" + s), "changed elsewhere");
+}
+
+TEST_F(Editor, TheLinkButtonsCallTheRegisteredLiteratureDialogWithTheirPage)
+{
+    const QString s = fullSample("Linked");
+    QStringList calls;
+    samples::setLitLinkActions({});
+    inEditor(s, [&] {
+        editor->selectNode(2);
+        desc()->links()->updateButtons();
+        EXPECT_FALSE(desc()->links()->addButton()->isEnabled());
+        samples::setLitLinkActions({[&](samples::LitLinkPanel& p) { calls << "add " + QString::number(p.linkType()); },
+                                    [&](samples::LitLinkPanel& p) { calls << "show " + p.currentLitId(); },
+                                    [&](samples::LitLinkPanel& p) { calls << "del " + p.currentType(); }});
+        desc()->links()->updateButtons();
+        desc()->links()->addButton()->click();
+        desc()->links()->showEditButton()->click();
+        desc()->links()->delButton()->click();
+    });
+    const QString lit = scalar("select lit_id from mint_lit where type=1 and sample_id=" + s);
+    EXPECT_EQ(calls, QStringList({"add 1", "show " + lit, "del 1"}));
+    samples::setLitLinkActions({});
 }
 
 TEST_F(Editor, ThePopupItemsFollowTheNodeAndTheRegisteredMeasurementDialog)
