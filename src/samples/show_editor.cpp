@@ -3,6 +3,7 @@
 #include "core/forms.h"
 #include "core/modal.h"
 #include "reference/recordeditor.h"
+#include "reference/treewindow.h"
 
 #include <QDialog>
 
@@ -16,6 +17,12 @@ bool showRecordEditor(const QString& windowClass, const QString& id)
     if (auto* editor = dynamic_cast<reference::RecordEditor*>(w)) {
         editor->setRecordId(id.trimmed());
         core::showModal(editor->dialog());
+        return true;
+    }
+    // the geological unit editor reads its parent from the record it opens on
+    if (auto* unit = qobject_cast<reference::TreeEditDialog*>(w)) {
+        unit->prepare(id.trimmed(), {}, {});
+        core::showModal(unit);
         return true;
     }
     return false;

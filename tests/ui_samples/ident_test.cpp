@@ -8,6 +8,7 @@
 #include "reference/reflist.h"
 #include "reference/searchtree.h"
 #include "reference/szemelymod.h"
+#include "reference/treewindow.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -362,6 +363,14 @@ protected:
             t->ok();
         });
     }
+    void pickUnit(const QString& key)
+    {
+        user->modal.on("Tgeo_un", [key](QDialog* d) {
+            auto* t = static_cast<reference::TreeWindow*>(d);
+            ASSERT_TRUE(t->tree()->selectNode(key.toInt()));
+            t->ok();
+        });
+    }
 };
 
 }  // namespace
@@ -412,6 +421,37 @@ TEST_F(IdentPicks, PickShowAndClearButtonsWithTheirRights)
              EXPECT_EQ(p->excCountry->text(), "Testland");
          }},
         {"artefact of an existing sample, right A", "viewer", false, [](auto* p) { p->artefact->pickButton()->click(); }, {}, {msg::noRight}, none},
+        {"artefact of a new sample needs no right, with its details", "viewer", true,
+         [&](auto* p) {
+             click(p->typeCaption(2));
+             pickFromList("Tartt", "art_id", art);
+             p->artefact->pickButton()->click();
+         },
+         {"Tartt"}, {},
+         [&](auto* p) {
+             EXPECT_EQ(p->artefact->id(), art);
+             EXPECT_EQ(p->artefact->name(), "Axe");
+             EXPECT_EQ(p->artInstitute->text(), "Museum");
+             EXPECT_EQ(p->artCountry->text(), "Testland");
+             EXPECT_EQ(p->artCity->text(), "Testcity");
+         }},
+        {"geological unit of the geological sub-page needs the owner right", "viewer", false,
+         [](auto* p) { p->geoUnitGeo->pickButton()->click(); }, {}, {msg::noRight}, none},
+        {"geological unit of the archaeological sub-page needs none", "viewer", false,
+         [&](auto* p) {
+             pickUnit(geo2);
+             p->geoUnitArt->pickButton()->click();
+         },
+         {"Tgeo_un"}, {}, [&](auto* p) { EXPECT_EQ(p->geoUnitArt->id(), geo2); EXPECT_EQ(p->geoUnitArt->name(), "Unit two"); }},
+        {"show the artefact and the unit", "viewer", false,
+         [&](auto* p) {
+             p->artefact->setId(art);
+             p->geoUnitGeo->setId(geo1);
+             user->modal.on("Tgeo_un_mod", [&](QDialog* d) { EXPECT_EQ(static_cast<reference::TreeEditDialog*>(d)->id(), geo1); });
+             p->artefact->showButton()->click();
+             p->geoUnitGeo->showButton()->click();
+         },
+         {"Tartm", "Tgeo_un_mod"}, {}, none},
         {"clearing a person needs D", "editor", false, [](auto* p) { p->storeName->clearButton()->click(); }, {}, {msg::noRight},
          [&](auto* p) { EXPECT_EQ(p->storeName->id(), person); }},
         {"clearing the geological locality leaves 0", "admin", false, [](auto* p) { p->geoLocality->clearButton()->click(); }, {}, {},
