@@ -472,6 +472,8 @@ void Tsamplem2::startShowing()
         return;
     }
     clearTree();
+    // a new sample has no name yet: no caption of the sample shown before
+    setSampleCaption({});
     creatorUserName_.clear();
     setCreated({}, {});
     for (Loaded& l : sections_) l.section->clearForNewSample();

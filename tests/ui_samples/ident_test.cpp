@@ -219,7 +219,9 @@ TEST_F(Ident, AFailedInsertIsRolledBackAndTheSampleStaysNew)
 
 TEST_F(Ident, TheFirstSaveTurnsTheEditorToTheNewSample)
 {
+    editor->setSampleCaption("Some earlier sample");
     inEditor({}, [&] {
+        EXPECT_EQ(editor->windowTitle(), "Samples(Edit)  ");
         EXPECT_EQ(editor->tree()->topLevelItemCount(), 0);
         ident()->nameBox()->setText("Firstling");
         ident()->dateCheck()->setChecked(true);
@@ -284,6 +286,23 @@ TEST_F(Ident, TheLoadShowsTheDetailsOfEachType)
         EXPECT_EQ(p->otherText->toPlainText(), "free");
         EXPECT_TRUE(p->artefact->id().isEmpty());
         EXPECT_TRUE(p->excLocality->id().isEmpty());
+    });
+}
+
+TEST_F(Ident, RefreshReadsThePageAgainWithoutARight)
+{
+    const QString s = addSample("Before", 1, "locality_id", loc1);
+    loginAs("viewer");
+    inEditor(s, [&] {
+        ident()->nameBox()->setText("typed, not saved");
+        scalar("update samplet set sample_name='After', short_d='new short' where sample_id=" + s + " returning 1");
+        press(ident()->page(), "Refresh");
+        EXPECT_EQ(ident()->nameBox()->text(), "After");
+        EXPECT_EQ(ident()->shortBox()->text(), "new short");
+        EXPECT_EQ(editor->windowTitle(), "Samples(Edit)  After");
+        EXPECT_EQ(editor->creatorUserName(), "admin");
+        EXPECT_EQ(ident()->geoLocality->name(), "Quarry");
+        EXPECT_TRUE(user->prompter.shown().empty());
     });
 }
 
