@@ -1,9 +1,6 @@
 #include "reference/forms_geology.h"
 
 #include "core/datam.h"
-#include "core/forms.h"
-#include "core/modal.h"
-#include "core/openers.h"
 #include "reference/alt_art.h"
 #include "reference/artmod.h"
 #include "reference/arttorzs.h"
@@ -14,35 +11,14 @@
 #include "reference/kormod.h"
 #include "reference/reflist.h"
 
-#include <QPointer>
-#include <vector>
-
 namespace reference {
 namespace {
-
-std::vector<QPointer<QDialog>>& created()
-{
-    static std::vector<QPointer<QDialog>> w;
-    return w;
-}
-
-template <class W>
-W* keep(W* window)
-{
-    core::Forms::add(window);
-    created().emplace_back(window);
-    return window;
-}
 
 // a tree that its launcher and its "Basic data" item open
 void registerTree(TreeWindow* tree, bool menuItem)
 {
     core::dm().registerPicker(tree->launcher(), tree);
-    if (!menuItem) return;
-    QPointer<TreeWindow> guarded(tree);
-    core::registerOpener(tree->objectName(), [guarded] {
-        if (guarded) core::showModal(guarded);
-    });
+    if (menuItem) registerShow(tree);
 }
 
 }  // namespace
@@ -60,12 +36,6 @@ void createGeologyForms()
     auto* time = keep(new Tkorm);
     registerTree(keep(new KorTree(TreeWindow::Role::Maintain, time)), true);
     registerTree(keep(new KorTree(TreeWindow::Role::Pick, nullptr)), false);
-}
-
-void destroyGeologyForms()
-{
-    for (auto& w : created()) delete w.data();
-    created().clear();
 }
 
 }  // namespace reference

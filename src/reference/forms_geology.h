@@ -6,7 +6,5 @@
 namespace reference {
 
 void createGeologyForms();
-// destroys what createGeologyForms made (tests bring up a data module each)
-void destroyGeologyForms();
 
 }  // namespace reference

@@ -1,9 +1,6 @@
 #include "reference/forms_people.h"
 
 #include "core/datam.h"
-#include "core/forms.h"
-#include "core/modal.h"
-#include "core/openers.h"
 #include "reference/alt_loc.h"
 #include "reference/forms_reference.h"
 #include "reference/labortorzs.h"
@@ -16,27 +13,7 @@
 #include "reference/localitymod.h"
 #include "reference/szemelymod.h"
 
-#include <QPointer>
-#include <vector>
-
 namespace reference {
-namespace {
-
-std::vector<QPointer<QDialog>>& created()
-{
-    static std::vector<QPointer<QDialog>> w;
-    return w;
-}
-
-template <class W>
-W* keep(W* window)
-{
-    core::Forms::add(window);
-    created().emplace_back(window);
-    return window;
-}
-
-}  // namespace
 
 void createPeopleForms()
 {
@@ -55,16 +32,7 @@ void createPeopleForms()
 
     dm.registerPicker(QStringLiteral("localityfa"), tree);
     dm.registerPicker(QStringLiteral("localityfa2"), upward);
-    QPointer<LocalityTree> guarded(tree);
-    core::registerOpener(QStringLiteral("Tloc_fa"), [guarded] {
-        if (guarded) core::showModal(guarded);
-    });
-}
-
-void destroyPeopleForms()
-{
-    for (auto& w : created()) delete w.data();
-    created().clear();
+    registerShow(tree);
 }
 
 }  // namespace reference

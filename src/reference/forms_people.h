@@ -6,7 +6,5 @@
 namespace reference {
 
 void createPeopleForms();
-// destroys what createPeopleForms made (tests bring up a data module each)
-void destroyPeopleForms();
 
 }  // namespace reference

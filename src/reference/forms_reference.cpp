@@ -25,18 +25,25 @@ std::vector<QPointer<QDialog>>& created()
 
 void createPair(const RefDesc& d)
 {
-    RefEdit* editor = d.editClass.isEmpty() ? nullptr : new RefEdit(d);
-    auto* list = new RefList(d, editor);
-    if (editor) {
-        core::Forms::add(editor);
-        created().emplace_back(editor);
-    }
-    core::Forms::add(list);
-    created().emplace_back(list);
-    registerList(list, !d.pickOnly);
+    RefEdit* editor = d.editClass.isEmpty() ? nullptr : keep(new RefEdit(d));
+    registerList(keep(new RefList(d, editor)), !d.pickOnly);
 }
 
 }  // namespace
+
+void keepWindow(QDialog* window)
+{
+    core::Forms::add(window);
+    created().emplace_back(window);
+}
+
+void registerShow(QDialog* window)
+{
+    QPointer<QDialog> guarded(window);
+    core::registerOpener(window->objectName(), [guarded] {
+        if (guarded) core::showModal(guarded);
+    });
+}
 
 void registerList(RefList* list, bool menuItem)
 {
@@ -70,8 +77,6 @@ void createForms()
 
 void destroyForms()
 {
-    destroyGeologyForms();
-    destroyPeopleForms();
     for (auto& w : created()) delete w.data();
     created().clear();
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QDialog;
+
 namespace reference {
 
 class RefList;
@@ -19,6 +21,17 @@ void destroyForms();
 // The picker launcher of a list window and, with menuItem, the opener of its
 // main-window "Basic data" item (which sets the browse flag where the list has it).
 void registerList(RefList* list, bool menuItem);
+
+// A window of the reference module: registered as a form and deleted by destroyForms.
+void keepWindow(QDialog* window);
+template <class W>
+W* keep(W* window)
+{
+    keepWindow(window);
+    return window;
+}
+// The opener of the main-window item that shows this window (named by its objectName).
+void registerShow(QDialog* window);
 
 RefList* listWindow(const QString& listClass);
 RefEdit* editWindow(const QString& editClass);
