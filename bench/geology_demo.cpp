@@ -13,6 +13,7 @@
 #include "core/startup.h"
 #include "reference/recordeditor.h"
 #include "reference/searchtree.h"
+#include "reference/treewindow.h"
 #include "reference/forms_reference.h"
 
 #include <QApplication>
@@ -59,8 +60,9 @@ int main(int argc, char** argv)
             app.exit(1);
             return;
         }
-        if (auto* editor = dynamic_cast<reference::RecordEditor*>(w))
-            editor->setRecordId(argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString());
+        const QString id = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+        if (auto* editor = dynamic_cast<reference::RecordEditor*>(w)) editor->setRecordId(id);
+        if (auto* editor = qobject_cast<reference::TreeEditDialog*>(w)) editor->prepare(id, QString(), QString());
         w->exec();
         app.quit();
     });

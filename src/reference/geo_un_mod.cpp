@@ -44,11 +44,13 @@ Tgeo_un_mod::Tgeo_un_mod(QWidget* parent)
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::ClickFocus);
     }
+    created_->setFixedWidth(created_->fontMetrics().horizontalAdvance(QStringLiteral("8888.88.88 88:88:88")) + 16);
 
     agesGrid_ = new controls::DBGrid(this);
     agesGrid_->setObjectName(QStringLiteral("ages"));
     agesGrid_->setQuery(&ages_, {db::GridColumn{QStringLiteral("kor_nev"), QStringLiteral("Metamorphic age"), 200}});
     agesGrid_->horizontalHeader()->hide();
+    agesGrid_->horizontalHeader()->setStretchLastSection(true);  // at least 200, the whole path where there is room
     agesGrid_->setMinimumHeight(90);
     addAge_ = new core::GradBtn(QStringLiteral("Add"), this);
     deleteAge_ = new core::GradBtn(QStringLiteral("Del"), this);

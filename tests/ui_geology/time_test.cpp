@@ -196,14 +196,14 @@ TEST_F(Time, AUnitInUseIsRefusedByTheServer)
     EXPECT_EQ(scalar("select count(*) from korok where kor_id=" + loose), "0");
 }
 
-TEST_F(Time, ThePickerTreeSelectsTheCallersUnitAndItsNameIsThePath)
+TEST_F(Time, ThePickerTreeSelectsTheCallersUnitEnterChoosesAndItsNameIsThePath)
 {
     const QString triassic = kor("Triassic"), cretaceous = kor("Cretaceous");
     when<KorTree>("Tkorok2", [&](KorTree* w) {
         EXPECT_EQ(w->addButton(), nullptr);
         EXPECT_EQ(w->tree()->currentId(), triassic.toInt());
         w->tree()->selectNode(cretaceous.toInt());
-        w->okButton()->click();
+        pressKey(w->tree(), Qt::Key_Return);
     });
     EXPECT_EQ(dm->kor2(triassic), cretaceous);
     EXPECT_EQ(dm->kornev(cretaceous), "Phanerozoic / Mesozoic / Cretaceous");
