@@ -5,6 +5,7 @@
 //   bench_people_demo institution [LABOR_KOD]
 //   bench_people_demo tree [FILTER]
 //   bench_people_demo locality [LOCALITY_ID]
+//   bench_people_demo tree-timing [FILTER]     (prints how long the tree takes)
 //
 // Run it where connection.ini is (var/run after scripts/demo --prepare-only); it
 // acts as the user admin. Without a key it takes the record with the most
@@ -19,10 +20,12 @@
 #include "reference/labormod.h"
 #include "reference/loc_fa_f.h"
 #include "reference/localitymod.h"
+#include "reference/searchtree.h"
 #include "reference/shapetabs.h"
 #include "reference/szemelymod.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTimer>
 #include <cstdio>
@@ -80,6 +83,26 @@ int main(int argc, char** argv)
             auto* w = core::Forms::get<reference::Tlocalitym>(QStringLiteral("Tlocalitym"));
             w->setId(key(QStringLiteral("loc_nev"), QStringLiteral("locality_id")));
             core::showModal(w);
+        } else if (what == QLatin1String("tree-timing")) {
+            auto* w = core::Forms::get<reference::LocalityTree>(QStringLiteral("Tloc_fa"));
+            QElapsedTimer t;
+            t.start();
+            w->show();  // loads the continents, builds, selects
+            QApplication::processEvents();
+            std::printf("first showing: %lld ms, %d nodes\n", t.elapsed(), int(w->tree()->nodes().size()));
+            for (int i = 0; i < 3; ++i) {
+                t.restart();
+                w->build();
+                std::printf("rebuild: %lld ms\n", t.elapsed());
+            }
+            t.restart();
+            w->filter()->setText(args.value(1, QStringLiteral("9")));
+            w->searchButton()->click();
+            std::printf("search: %lld ms\n", t.elapsed());
+            t.restart();
+            for (int i = 0; i < 100; ++i) w->nextButton()->click();
+            std::printf("100 next matches: %lld ms\n", t.elapsed());
+            w->hide();
         } else {
             auto* w = core::Forms::get<reference::LocalityTree>(QStringLiteral("Tloc_fa"));
             const QString filter = args.value(1);
