@@ -81,6 +81,7 @@ LocalityTree::LocalityTree(Role role, Tlocalitym* editor, QWidget* parent)
     left->addWidget(bar_);
     left->addWidget(tree_, 1);
     connect(tree_, &SearchTree::nodeSelected, this, &LocalityTree::showDetails);
+    connect(tree_, &SearchTree::enterPressed, this, &LocalityTree::ok);  // Enter chooses, as "Ok" does
 
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(leftBox);

@@ -4,6 +4,7 @@
 #include "reference/formrow.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSet>
@@ -106,6 +107,16 @@ void SearchTree::build(const std::vector<TreeRow>& rows, const std::vector<TreeR
     expandAll();
     setUpdatesEnabled(true);
     building_ = false;
+}
+
+void SearchTree::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        emit enterPressed();
+        e->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(e);
 }
 
 int SearchTree::nodeId(const QTreeWidgetItem* node) { return node ? node->data(0, IdRole).toInt() : 0; }

@@ -95,6 +95,11 @@ public:
 signals:
     // the current node changed (not reported while building); 0 when none
     void nodeSelected(int id);
+    // Enter or Return on the tree (the windows choose the current node with it)
+    void enterPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void addChildren(QTreeWidgetItem* node, const QHash<int, std::vector<int>>& children,

@@ -12,7 +12,6 @@
 #include "reference/searchtree.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -150,19 +149,7 @@ TreeWindow::TreeWindow(Role role, const QString& className, const QString& capti
     cancel_ = button(QStringLiteral("Cancel"));
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     // Enter on a node chooses it, as "Ok" does
-    tree_->installEventFilter(this);
-}
-
-bool TreeWindow::eventFilter(QObject* watched, QEvent* e)
-{
-    if (watched == tree_ && e->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            ok();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, e);
+    connect(tree_, &SearchTree::enterPressed, this, &TreeWindow::ok);
 }
 
 core::GradBtn* TreeWindow::button(const QString& text)

@@ -111,7 +111,6 @@ protected:
     void setBody(QWidget* body, QHBoxLayout* extra = nullptr);
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     core::GradBtn* button(const QString& text);

@@ -3,6 +3,8 @@
 
 #include "reference/searchtree.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 using reference::SearchFold;
@@ -164,6 +166,19 @@ TEST_F(SearchTreeTest, SelectingAMatchInsideAClosedBranchOpensIt)
     EXPECT_TRUE(tree.findNode(20)->isExpanded());
     tree.openAll();
     for (QTreeWidgetItem* n : tree.nodes()) EXPECT_TRUE(n->childCount() == 0 || n->isExpanded());
+}
+
+TEST_F(SearchTreeTest, EnterIsReportedAndOtherKeysMoveAsUsual)
+{
+    int entered = 0;
+    QObject::connect(&tree, &SearchTree::enterPressed, [&] { ++entered; });
+    tree.selectNode(2);
+    for (int key : {int(Qt::Key_Return), int(Qt::Key_Enter), int(Qt::Key_Down)}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&tree, &press);
+    }
+    EXPECT_EQ(entered, 2);
+    EXPECT_EQ(current(tree), "Europe");
 }
 
 TEST_F(SearchTreeTest, SelfOrDescendantFollowsTheParentsOfEveryRow)
