@@ -15,7 +15,8 @@ const RefDesc& localityList()
         d.listCaption = "Localities";
         d.loadHead = "select * from localitytorzs order by ";
         d.sortClause = "loc_name";
-        d.columns = {C{"locality_id", "ID", 40}, C{"loc_name", "Loc.name", 180}, C{"kont_name", "Continent", 100},
+        // the keys come from gen_id and have six digits and more: 40 pixels would cut them
+        d.columns = {C{"locality_id", "ID", 56}, C{"loc_name", "Loc.name", 180}, C{"kont_name", "Continent", 100},
                      C{"orszag_nev", "Country", 100}, C{"region", "Geological Unit", 130}};
         d.titleReloads = true;  // the server orders by the clicked column, without upper
         d.memoField = "description";
