@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QWidget>
 
 namespace artwork {
 
@@ -55,6 +56,12 @@ QPixmap background(const QSize& size)
     g.setColorAt(1, QColor(246, 226, 204));
     p.fillRect(pm.rect(), g);
     return pm;
+}
+
+void paintBackground(QWidget* window)
+{
+    QPainter p(window);
+    p.drawPixmap(window->rect(), background(window->size()));
 }
 
 }  // namespace artwork

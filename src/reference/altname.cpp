@@ -9,7 +9,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPainter>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -46,8 +45,7 @@ AltNameDialog::AltNameDialog(Config config, QWidget* parent) : QDialog(parent), 
 
 void AltNameDialog::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 void AltNameDialog::showEvent(QShowEvent* e)

@@ -23,7 +23,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -199,8 +198,7 @@ void Tartm::showEvent(QShowEvent* e)
 
 void Tartm::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 void Tartm::setLocked(bool locked)

@@ -13,7 +13,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPainter>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -88,8 +87,7 @@ void Telerhetom::setContact(const QString& contactId, const QString& personId)
 
 void Telerhetom::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 void Telerhetom::showEvent(QShowEvent* e)

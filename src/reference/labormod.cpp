@@ -19,7 +19,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPainter>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -216,8 +215,7 @@ QString Tlaborm::id() const { return id_->text(); }
 
 void Tlaborm::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 void Tlaborm::showEvent(QShowEvent* e)

@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QSplitter>
@@ -220,8 +219,7 @@ QString LocalityTree::launcher() const
 
 void LocalityTree::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 void LocalityTree::loadContinents()

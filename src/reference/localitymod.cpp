@@ -23,7 +23,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -275,8 +274,7 @@ void Tlocalitym::setUpward(const QString& id, const QString& name) { upward_->se
 
 void Tlocalitym::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 void Tlocalitym::showEvent(QShowEvent* e)

@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -112,8 +111,7 @@ void RefEdit::showEvent(QShowEvent* e)
 
 void RefEdit::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 QString RefEdit::fieldText(int i) const

@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QHeaderView>
-#include <QPainter>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -164,8 +163,7 @@ void RefList::onTitleClick(const QString& field)
 
 void RefList::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 void RefList::applyLoadWidths()

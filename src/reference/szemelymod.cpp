@@ -21,7 +21,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -235,8 +234,7 @@ QString Tszemelym::id() const { return id_->text(); }
 
 void Tszemelym::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 void Tszemelym::showEvent(QShowEvent* e)

@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -94,8 +93,7 @@ void TreeEditDialog::showEvent(QShowEvent* e)
 
 void TreeEditDialog::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 // ---- the tree window ------------------------------------------------------------
@@ -238,8 +236,7 @@ void TreeWindow::edit()
 
 void TreeWindow::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 }  // namespace reference

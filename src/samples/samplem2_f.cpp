@@ -181,8 +181,7 @@ Tsamplem2::~Tsamplem2() = default;
 
 void Tsamplem2::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 // ---- the sample ------------------------------------------------------------------

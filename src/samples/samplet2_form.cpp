@@ -175,8 +175,7 @@ core::GradBtn* Tsamplet2::button(const QString& text) const
 
 void Tsamplet2::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawPixmap(rect(), artwork::background(size()));
+    artwork::paintBackground(this);
 }
 
 bool Tsamplet2::eventFilter(QObject* o, QEvent* e)
