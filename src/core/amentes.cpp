@@ -1,6 +1,7 @@
 #include "core/amentes.h"
 
 #include "core/datam.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 #include "core/pwait_procf.h"
 
@@ -103,30 +104,25 @@ Tamentes::Tamentes(QWidget* parent) : QDialog(parent)
     label->setBuddy(file_);
     choose_ = new GradBtn(QStringLiteral("File"), this);
     choose_->setObjectName(QStringLiteral("GradBtn1"));
-    start_ = new GradBtn(QStringLiteral("Start"), this);
+    choose_->setMinimumWidth(90);
+    choose_->setAutoDefault(false);
+    const CloseButtons closing =
+        closeButtons(this, QStringLiteral("Start"), EnterKey::PressesNone, QStringLiteral("Close"));
+    start_ = closing.ok;
     start_->setObjectName(QStringLiteral("GradBtn2"));
-    close_ = new GradBtn(QStringLiteral("Close"), this);
+    close_ = closing.cancel;
     close_->setObjectName(QStringLiteral("GradBtn3"));
-    for (QPushButton* b : {choose_, start_, close_}) {
-        b->setMinimumWidth(90);
-        b->setAutoDefault(false);
-    }
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(file_, 1);
     row->addWidget(choose_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(start_);
-    buttons->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({start_, close_}));
     resize(520, 120);
     connect(choose_, &QPushButton::clicked, this, &Tamentes::chooseFile);
     connect(start_, &QPushButton::clicked, this, [this] { start(); });
-    connect(close_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Tamentes::chooseFile()

@@ -1,6 +1,7 @@
 #include "core/jelszomod.h"
 
 #include "core/datam.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "db/sqltext.h"
@@ -45,23 +46,17 @@ Tjelszom::Tjelszom(QWidget* parent) : QDialog(parent)
     field(old_, "Edit2", QStringLiteral("Old password:"), true);
     field(new1_, "Edit3", QStringLiteral("New password:"), true);
     field(new2_, "Edit4", QStringLiteral("New password:"), true);
-    save_ = new GradBtn(QStringLiteral("Save"), this);
+    const CloseButtons closing = closeButtons(this, QStringLiteral("Save"), EnterKey::PressesOk);
+    save_ = closing.ok;
     save_->setObjectName(QStringLiteral("GradBtn1"));
-    cancel_ = new GradBtn(QStringLiteral("Cancel"), this);
+    cancel_ = closing.cancel;
     cancel_->setObjectName(QStringLiteral("GradBtn2"));
-    for (QPushButton* b : {save_, cancel_}) b->setMinimumWidth(90);
-    save_->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(save_);
-    buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({save_, cancel_}));
     resize(360, 190);
     connect(save_, &QPushButton::clicked, this, [this] { ment(); });
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Tjelszom::showEvent(QShowEvent* e)

@@ -1,6 +1,7 @@
 #include "core/uzenetm.h"
 
 #include "core/datam.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 
 #include <QHBoxLayout>
@@ -23,24 +24,16 @@ Tuzenetm::Tuzenetm(QWidget* parent) : QDialog(parent)
     text_->setObjectName(QStringLiteral("Memo1"));
     text_->setAccessibleName(windowTitle());
     text_->setTabChangesFocus(true);
-    write_ = new GradBtn(QStringLiteral("Write"), this);
+    const CloseButtons closing = closeButtons(this, QStringLiteral("Write"), EnterKey::PressesNone);
+    write_ = closing.ok;
     write_->setObjectName(QStringLiteral("GradBtn1"));
-    cancel_ = new GradBtn(QStringLiteral("Cancel"), this);
+    cancel_ = closing.cancel;
     cancel_->setObjectName(QStringLiteral("GradBtn2"));
-    for (QPushButton* b : {write_, cancel_}) {
-        b->setMinimumWidth(90);
-        b->setAutoDefault(false);
-    }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(write_);
-    buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({write_, cancel_}));
     resize(440, 260);
     connect(write_, &QPushButton::clicked, this, [this] { write(); });
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Tuzenetm::showEvent(QShowEvent* e)

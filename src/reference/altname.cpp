@@ -2,6 +2,7 @@
 
 #include "core/artwork.h"
 #include "core/datam.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "reference/formrow.h"
@@ -25,21 +26,15 @@ AltNameDialog::AltNameDialog(Config config, QWidget* parent) : QDialog(parent), 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     formRow(form, config_.label, name_, this);
-    ok_ = new core::GradBtn(QStringLiteral("Ok"), this);
-    cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
-    ok_->setDefault(true);
-    for (core::GradBtn* b : {ok_, cancel_}) b->setMinimumWidth(90);
+    const core::CloseButtons closing = core::closeButtons(this, QStringLiteral("Ok"), core::EnterKey::PressesOk);
+    ok_ = closing.ok;
+    cancel_ = closing.cancel;
     connect(ok_, &QPushButton::clicked, this, &AltNameDialog::save);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(14, 14, 14, 12);
     top->addLayout(form);
     top->addStretch(1);
-    top->addLayout(buttons);
+    top->addLayout(core::buttonRow({ok_, cancel_}));
     resize(380, 120);
 }
 

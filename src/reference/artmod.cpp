@@ -6,6 +6,7 @@
 #include "core/datam.h"
 #include "core/dates.h"
 #include "core/forms.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "core/modal.h"
@@ -153,26 +154,18 @@ Tartm::Tartm(Talt_art* altDialog, QWidget* parent) : QDialog(parent), altDialog_
     columns->addLayout(form, 3);
     columns->addLayout(right, 2);
 
-    ok_ = new core::GradBtn(QStringLiteral("Ok"), this);
-    cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
-    for (auto* b : {ok_, cancel_}) {
-        b->setMinimumWidth(90);
-        b->setAutoDefault(false);
-    }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    const core::CloseButtons closing = core::closeButtons(this, QStringLiteral("Ok"), core::EnterKey::PressesNone);
+    ok_ = closing.ok;
+    cancel_ = closing.cancel;
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(14, 14, 14, 12);
     top->addLayout(columns, 1);
     top->addSpacing(8);
-    top->addLayout(buttons);
+    top->addLayout(core::buttonRow({ok_, cancel_}));
     resize(760, 460);
 
     connect(ok_, &QPushButton::clicked, this, [this] { ment(true); });
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(labor_, &PickField::pickClicked, this, &Tartm::pickInstitution);
     connect(labor_, &PickField::clearClicked, this, &Tartm::clearInstitution);
     connect(showLabor_, &QPushButton::clicked, this, &Tartm::showInstitution);

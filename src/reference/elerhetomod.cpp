@@ -2,6 +2,7 @@
 
 #include "core/artwork.h"
 #include "core/datam.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "core/pwaitform.h"
@@ -60,22 +61,16 @@ Telerhetom::Telerhetom(QWidget* parent) : QDialog(parent)
     formRow(form, QStringLiteral("Availability Type :"), type_, this);
     formRow(form, QStringLiteral("Availability :"), value_, this);
 
-    ok_ = new core::GradBtn(QStringLiteral("Ok"), this);
-    cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
-    ok_->setDefault(true);
-    for (core::GradBtn* b : {ok_, cancel_}) b->setMinimumWidth(90);
+    const core::CloseButtons closing = core::closeButtons(this, QStringLiteral("Ok"), core::EnterKey::PressesOk);
+    ok_ = closing.ok;
+    cancel_ = closing.cancel;
     connect(ok_, &QPushButton::clicked, this, &Telerhetom::save);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(14, 14, 14, 12);
     top->addLayout(form);
     top->addStretch(1);
-    top->addLayout(buttons);
+    top->addLayout(core::buttonRow({ok_, cancel_}));
     resize(400, 150);
 }
 

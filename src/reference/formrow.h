@@ -40,6 +40,7 @@ inline QLabel* formRow(QFormLayout* form, const QString& text, QWidget* field, Q
 
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <initializer_list>
 
 namespace reference {
 
@@ -64,6 +65,23 @@ inline CreatorFields addCreatorFields(QHBoxLayout* row, QWidget* parent, QLineEd
     row->addWidget(buddyLabel(QStringLiteral("Date:"), f.at, parent));
     row->addWidget(f.at);
     return f;
+}
+
+// the bottom bar of an editor that records its creator: the creator fields, then
+// the buttons that close the editor
+struct CreatorBar {
+    QHBoxLayout* row;
+    QLineEdit* by;
+    QLineEdit* at;
+};
+
+inline CreatorBar creatorBar(QWidget* parent, std::initializer_list<QWidget*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    const CreatorFields f = addCreatorFields(row, parent);
+    row->addSpacing(16);
+    for (QWidget* b : buttons) row->addWidget(b);
+    return {row, f.by, f.at};
 }
 
 }  // namespace reference

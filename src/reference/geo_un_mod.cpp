@@ -2,6 +2,7 @@
 
 #include "controls/dbgrid.h"
 #include "core/datam.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "core/pwait_procf.h"
@@ -81,24 +82,17 @@ Tgeo_un_mod::Tgeo_un_mod(QWidget* parent)
     creator->addWidget(created_);
     form->addRow(buddyLabel(QStringLiteral("Created by:"), createdBy_, this), creator);
 
-    save_ = new core::GradBtn(QStringLiteral("Save"), this);
-    cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (core::GradBtn* b : {save_, cancel_}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(90);
-        buttons->addWidget(b);
-    }
+    const core::CloseButtons closing = core::closeButtons(this, QStringLiteral("Save"), core::EnterKey::PressesNone);
+    save_ = closing.ok;
+    cancel_ = closing.cancel;
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(14, 14, 14, 12);
     top->addLayout(form, 1);
     top->addSpacing(8);
-    top->addLayout(buttons);
+    top->addLayout(core::buttonRow({save_, cancel_}));
     resize(560, 520);
 
     connect(save_, &QPushButton::clicked, this, [this] { ment(true); });
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(age_, &PickField::pickClicked, this, &Tgeo_un_mod::pickAge);
     connect(age_, &PickField::clearClicked, this, [this] { age_->set(QString(), QString()); });
     connect(grade_, &PickField::pickClicked, this, &Tgeo_un_mod::pickGrade);

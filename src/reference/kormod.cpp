@@ -2,6 +2,7 @@
 
 #include "controls/csakszamedit.h"
 #include "core/datam.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "core/pwaitform.h"
@@ -38,24 +39,17 @@ Tkorm::Tkorm(QWidget* parent)
     formRow(form, QStringLiteral("Parent:"), parentField(), this);
     formRow(form, QStringLiteral("Order:"), order_, this);
 
-    save_ = new core::GradBtn(QStringLiteral("Save"), this);
-    cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (core::GradBtn* b : {save_, cancel_}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(90);
-        buttons->addWidget(b);
-    }
+    const core::CloseButtons closing = core::closeButtons(this, QStringLiteral("Save"), core::EnterKey::PressesNone);
+    save_ = closing.ok;
+    cancel_ = closing.cancel;
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(14, 14, 14, 12);
     top->addLayout(form);
     top->addStretch(1);
     top->addSpacing(8);
-    top->addLayout(buttons);
+    top->addLayout(core::buttonRow({save_, cancel_}));
 
     connect(save_, &QPushButton::clicked, this, &Tkorm::ment);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
     QWidget* order[] = {nameEdit(), parentField()->pickButton(), parentField()->clearButton(), order_, save_, cancel_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);

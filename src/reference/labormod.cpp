@@ -3,6 +3,7 @@
 #include "controls/dbgrid.h"
 #include "core/artwork.h"
 #include "core/datam.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "core/modal.h"
@@ -179,21 +180,13 @@ Tlaborm::Tlaborm(Tszemelym* personEditor, QWidget* parent) : QDialog(parent), pe
     personRow->addWidget(persons_, 1);
     personRow->addLayout(personButtons);
 
-    save_ = new core::GradBtn(QStringLiteral("Save"), this);
-    cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
-    for (core::GradBtn* b : {save_, cancel_}) {
-        b->setMinimumWidth(90);
-        b->setAutoDefault(false);
-    }
+    const core::CloseButtons closing = core::closeButtons(this, QStringLiteral("Save"), core::EnterKey::PressesNone);
+    save_ = closing.ok;
+    cancel_ = closing.cancel;
     connect(save_, &QPushButton::clicked, this, &Tlaborm::save);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* bottom = new QHBoxLayout;
-    const CreatorFields creator = addCreatorFields(bottom, this);
-    createdBy_ = creator.by;
-    createdAt_ = creator.at;
-    bottom->addSpacing(16);
-    bottom->addWidget(save_);
-    bottom->addWidget(cancel_);
+    const CreatorBar bottom = creatorBar(this, {save_, cancel_});
+    createdBy_ = bottom.by;
+    createdAt_ = bottom.at;
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(12, 12, 12, 10);
@@ -202,7 +195,7 @@ Tlaborm::Tlaborm(Tszemelym* personEditor, QWidget* parent) : QDialog(parent), pe
     top->addWidget(heading);
     top->addLayout(personRow, 1);
     top->addSpacing(6);
-    top->addLayout(bottom);
+    top->addLayout(bottom.row);
     resize(660, 520);
 
     QWidget* order[] = {name_, country_->pickButton(), country_->clearButton(), zip_, city_->pickButton(),

@@ -3,6 +3,7 @@
 #include "core/artwork.h"
 #include "core/datam.h"
 #include "core/dates.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "core/modal.h"
@@ -231,21 +232,13 @@ Tlocalitym::Tlocalitym(Talt_loc* altNameDialog, QWidget* parent) : QDialog(paren
     lower->addSpacing(12);
     lower->addLayout(altBox, 2);
 
-    ok_ = new core::GradBtn(QStringLiteral("Ok"), this);
-    cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
-    for (core::GradBtn* b : {ok_, cancel_}) {
-        b->setMinimumWidth(90);
-        b->setAutoDefault(false);
-    }
+    const core::CloseButtons closing = core::closeButtons(this, QStringLiteral("Ok"), core::EnterKey::PressesNone);
+    ok_ = closing.ok;
+    cancel_ = closing.cancel;
     connect(ok_, &QPushButton::clicked, this, [this] { ment(true); });
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* bottom = new QHBoxLayout;
-    const CreatorFields creator = addCreatorFields(bottom, this);
-    createdBy_ = creator.by;
-    createdAt_ = creator.at;
-    bottom->addSpacing(16);
-    bottom->addWidget(ok_);
-    bottom->addWidget(cancel_);
+    const CreatorBar bottom = creatorBar(this, {ok_, cancel_});
+    createdBy_ = bottom.by;
+    createdAt_ = bottom.at;
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(12, 12, 12, 10);
@@ -253,7 +246,7 @@ Tlocalitym::Tlocalitym(Talt_loc* altNameDialog, QWidget* parent) : QDialog(paren
     top->addSpacing(6);
     top->addLayout(lower, 1);
     top->addSpacing(6);
-    top->addLayout(bottom);
+    top->addLayout(bottom.row);
     resize(860, 560);
 
     connect(country_, &PickField::pickClicked, this, &Tlocalitym::pickCountry);

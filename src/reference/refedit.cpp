@@ -2,6 +2,7 @@
 
 #include "core/artwork.h"
 #include "core/datam.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "core/msgbox.h"
@@ -52,24 +53,17 @@ RefEdit::RefEdit(const RefDesc& desc, QWidget* parent) : QDialog(parent), d_(des
         form->setRowVisible(id_, false);
     }
 
-    ok_ = new core::GradBtn(QStringLiteral("Ok"), this);
-    cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
-    ok_->setDefault(true);
-    ok_->setMinimumWidth(90);
-    cancel_->setMinimumWidth(90);
+    const core::CloseButtons closing = core::closeButtons(this, QStringLiteral("Ok"), core::EnterKey::PressesOk);
+    ok_ = closing.ok;
+    cancel_ = closing.cancel;
     connect(ok_, &QPushButton::clicked, this, &RefEdit::save);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(14, 14, 14, 12);
     top->addLayout(form);
     top->addStretch(1);
     top->addSpacing(8);
-    top->addLayout(buttons);
+    top->addLayout(core::buttonRow({ok_, cancel_}));
 
     // tab order: the ID (where one types it), the values, then the buttons
     QWidget* prev = id_;

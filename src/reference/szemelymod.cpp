@@ -3,6 +3,7 @@
 #include "controls/dbgrid.h"
 #include "core/artwork.h"
 #include "core/datam.h"
+#include "core/dialogbuttons.h"
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "core/modal.h"
@@ -107,28 +108,20 @@ Tszemelym::Tszemelym(Telerhetom* contactDialog, QWidget* parent) : QDialog(paren
         if (index == 1) loadContacts();
     });
 
-    ok_ = new core::GradBtn(QStringLiteral("Ok"), this);
-    cancel_ = new core::GradBtn(QStringLiteral("Cancel"), this);
-    for (core::GradBtn* b : {ok_, cancel_}) {
-        b->setMinimumWidth(90);
-        b->setAutoDefault(false);
-    }
+    const core::CloseButtons closing = core::closeButtons(this, QStringLiteral("Ok"), core::EnterKey::PressesNone);
+    ok_ = closing.ok;
+    cancel_ = closing.cancel;
     connect(ok_, &QPushButton::clicked, this, &Tszemelym::save);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* bottom = new QHBoxLayout;
-    const CreatorFields creator = addCreatorFields(bottom, this);
-    createdBy_ = creator.by;
-    createdAt_ = creator.at;
-    bottom->addSpacing(16);
-    bottom->addWidget(ok_);
-    bottom->addWidget(cancel_);
+    const CreatorBar bottom = creatorBar(this, {ok_, cancel_});
+    createdBy_ = bottom.by;
+    createdAt_ = bottom.at;
 
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(12, 10, 12, 10);
     top->addWidget(tabs_, 1);
     top->addSpacing(6);
-    top->addLayout(bottom);
+    top->addLayout(bottom.row);
     resize(760, 470);
 }
 
