@@ -52,12 +52,7 @@ GeoUnitTree::GeoUnitTree(Role role, Tgeo_un_mod* editor, QWidget* parent)
     split->setChildrenCollapsible(false);
 
     auto* creator = new QHBoxLayout;
-    QLineEdit* by = detail(QStringLiteral("teljnev"));
-    QLineEdit* at = detail(QStringLiteral("letre_datum"));
-    creator->addWidget(buddyLabel(QStringLiteral("Created by:"), by, this));
-    creator->addWidget(by, 1);
-    creator->addWidget(buddyLabel(QStringLiteral("Date:"), at, this));
-    creator->addWidget(at);
+    addCreatorFields(creator, this, detail(QStringLiteral("teljnev")), detail(QStringLiteral("letre_datum")));
     setBody(split, creator);
     resize(role == Role::Maintain ? 960 : 860, 600);
 
@@ -74,17 +69,9 @@ GeoUnitTree::GeoUnitTree(Role role, Tgeo_un_mod* editor, QWidget* parent)
 QWidget* GeoUnitTree::buildDetails()
 {
     auto* panel = new QWidget(this);
-    auto field = [this, panel](const QString& column) {
-        auto* e = new QLineEdit(panel);
-        e->setObjectName(column);
-        e->setReadOnly(true);
-        details_.insert(column, e);
-        return e;
-    };
-    field(QStringLiteral("teljnev"))->setParent(this);
-    field(QStringLiteral("letre_datum"))->setParent(this);
-    QLineEdit* created = detail(QStringLiteral("letre_datum"));
-    created->setFixedWidth(created->fontMetrics().horizontalAdvance(QStringLiteral("8888.88.88 88:88:88")) + 16);
+    auto field = [this, panel](const QString& column) { return details_.add(column, panel); };
+    // the creator's fields stand in the window's bottom row
+    for (const QString& c : {QStringLiteral("teljnev"), QStringLiteral("letre_datum")}) details_.add(c, this);
 
     agesGrid_ = new controls::DBGrid(panel);
     agesGrid_->setObjectName(QStringLiteral("ages"));
@@ -154,10 +141,7 @@ void GeoUnitTree::showDetails(int id)
         {QStringLiteral("teljnev"), text("teljnev")},
         {QStringLiteral("letre_datum"), text("letre_datum")},
     };
-    for (auto it = details_.begin(); it != details_.end(); ++it) {
-        it.value()->setText(shown.value(it.key()));
-        it.value()->setCursorPosition(0);
-    }
+    details_.show([&shown](const QString& column) { return shown.value(column); });
     description_->setPlainText(text("description"));
     if (ages_.isActive()) ages_.applyFilter(QStringLiteral("geo_id=%1").arg(row >= 0 ? id : 0));
 }

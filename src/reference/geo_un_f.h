@@ -5,9 +5,8 @@
 // read-only details of the selected unit with its metamorphic ages.
 
 #include "db/query.h"
+#include "reference/detailfields.h"
 #include "reference/treewindow.h"
-
-#include <QHash>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -28,7 +27,7 @@ public:
     TreeSearchBar* searchBar() const { return bar_; }
     // a read-only detail by its column: geo_id, geo_nev, papa, ageofpr, mgrade_nev,
     // teljnev, letre_datum
-    QLineEdit* detail(const QString& column) const { return details_.value(column); }
+    QLineEdit* detail(const QString& column) const { return details_.field(column); }
     QPlainTextEdit* description() const { return description_; }
     controls::DBGrid* agesGrid() const { return agesGrid_; }
     db::Query& units() { return all_; }
@@ -41,7 +40,7 @@ private:
     void showDetails(int id);
 
     TreeSearchBar* bar_;
-    QHash<QString, QLineEdit*> details_;
+    DetailFields details_;
     QPlainTextEdit* description_;
     controls::DBGrid* agesGrid_;
     db::Query all_;

@@ -162,14 +162,9 @@ LocalityTree::LocalityTree(Role role, Tlocalitym* editor, QWidget* parent)
 QWidget* LocalityTree::buildDetails()
 {
     auto* panel = new QWidget(this);
-    auto field = [this, panel](const QString& column) {
-        auto* e = new QLineEdit(panel);
-        e->setObjectName(column);
-        e->setReadOnly(true);
-        details_.insert(column, e);
-        return e;
-    };
-    for (const QString& c : {QStringLiteral("teljnev"), QStringLiteral("letre_dat")}) field(c)->setParent(this);
+    auto field = [this, panel](const QString& column) { return details_.add(column, panel); };
+    // the creator's fields stand in the window's bottom row
+    for (const QString& c : {QStringLiteral("teljnev"), QStringLiteral("letre_dat")}) details_.add(c, this);
 
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -210,7 +205,7 @@ QWidget* LocalityTree::buildDetails()
     return panel;
 }
 
-QLineEdit* LocalityTree::detail(const QString& column) const { return details_.value(column); }
+QLineEdit* LocalityTree::detail(const QString& column) const { return details_.field(column); }
 
 QString LocalityTree::launcher() const
 {
@@ -273,10 +268,7 @@ void LocalityTree::showDetails(int id)
 {
     const int row = id ? localities_.locate(QStringLiteral("locality_id"), id) : -1;
     auto text = [&](const QString& column) { return row >= 0 ? localities_.text(row, column) : QString(); };
-    for (auto it = details_.begin(); it != details_.end(); ++it) {
-        it.value()->setText(text(it.key()));
-        it.value()->setCursorPosition(0);
-    }
+    details_.show(text);
     continent_->setCurrentIndex(continent_->findText(text(QStringLiteral("kont_name"))));
     description_->setPlainText(text(QStringLiteral("description")));
     upwardId_ = text(QStringLiteral("upward"));

@@ -6,6 +6,7 @@
 // read-only details of the selected locality, and the buttons of the role.
 
 #include "db/query.h"
+#include "reference/detailfields.h"
 
 #include <QDialog>
 #include <functional>
@@ -114,7 +115,7 @@ private:
     QComboBox* continent_;
     QListWidget* altList_;
     QPlainTextEdit* description_;
-    QHash<QString, QLineEdit*> details_;
+    DetailFields details_;
     QString upwardId_;  // the selected locality's upward key (hidden)
     QString ownerName_; // the selected locality's creator (hidden)
     TreeSearchBar* bar_;
