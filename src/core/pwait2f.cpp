@@ -2,6 +2,7 @@
 
 #include "core/forms.h"
 #include "core/style.h"
+#include "core/waitlook.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -82,22 +83,14 @@ Tpwait2::Tpwait2(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("Tpwait2"));
     setWindowTitle(QStringLiteral("Please wait..."));
     setAccessibleName(windowTitle());
-    setWindowFlags(Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint);
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    auto* label = new QLabel(QStringLiteral("Please wait..."), this);
-    QFont f = label->font();
-    f.setBold(true);
-    f.setItalic(true);
-    f.setPointSize(f.pointSize() + 4);
-    label->setFont(f);
-    label->setAlignment(Qt::AlignCenter);
+    setWaitWindowLook(this);
+    QLabel* label = pleaseWaitLabel(this);
     panel_ = new WaitBarPanel(this);
     panel_->setFixedHeight(22);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 10, 14, 10);
     layout->addWidget(label);
     layout->addWidget(panel_);
-    setStyleSheet(QStringLiteral("#Tpwait2 { background: rgb(255,236,214); border: 2px solid rgb(196,132,72); }"));
     setFixedWidth(300);
     fitHeight();
 }
@@ -112,12 +105,7 @@ void Tpwait2::fitHeight()
 
 Tpwait2* pwait2()
 {
-    auto* w = Forms::get<Tpwait2>(QStringLiteral("Tpwait2"));
-    if (!w) {
-        w = new Tpwait2;
-        Forms::add(w);
-    }
-    return w;
+    return Forms::ensure<Tpwait2>(QStringLiteral("Tpwait2"));
 }
 
 }  // namespace core

@@ -3,6 +3,7 @@
 #include "core/datam.h"
 #include "core/forms.h"
 #include "core/style.h"
+#include "core/waitlook.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -63,21 +64,12 @@ Tpwait::Tpwait(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("Tpwait"));
     setWindowTitle(QStringLiteral("Wait"));
     setAccessibleName(windowTitle());
-    setWindowFlags(Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint);
-    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWaitWindowLook(this);
     auto* picture = new QLabel(this);
     picture->setPixmap(hourglass(48));
-    auto* label = new QLabel(QStringLiteral("Please wait..."), this);
-    QFont f = label->font();
-    f.setBold(true);
-    f.setItalic(true);
-    f.setPointSize(f.pointSize() + 4);
-    label->setFont(f);
-    label->setAlignment(Qt::AlignCenter);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(picture);
-    layout->addWidget(label, 1);
-    setStyleSheet(QStringLiteral("#Tpwait { background: rgb(255,236,214); border: 2px solid rgb(196,132,72); }"));
+    layout->addWidget(pleaseWaitLabel(this), 1);
     setFixedSize(260, 80);
     timer_ = new QTimer(this);
     timer_->setInterval(10);
@@ -104,12 +96,7 @@ bool Tpwait::timerEnabled() const { return timer_->isActive(); }
 
 Tpwait* pwait()
 {
-    auto* w = Forms::get<Tpwait>(QStringLiteral("Tpwait"));
-    if (!w) {
-        w = new Tpwait;
-        Forms::add(w);
-    }
-    return w;
+    return Forms::ensure<Tpwait>(QStringLiteral("Tpwait"));
 }
 
 }  // namespace core

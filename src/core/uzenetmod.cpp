@@ -79,13 +79,7 @@ bool Tuzi::askQuestion(const QString& text)
 
 Tuzi* TuziPrompter::window()
 {
-    if (!window_) {
-        window_ = Forms::get<Tuzi>(QStringLiteral("Tuzi"));
-        if (!window_) {
-            window_ = new Tuzi;
-            Forms::add(window_);
-        }
-    }
+    if (!window_) window_ = Forms::ensure<Tuzi>(QStringLiteral("Tuzi"));
     return window_;
 }
 
