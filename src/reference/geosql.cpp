@@ -1,18 +1,9 @@
 #include "reference/geosql.h"
 
 #include "db/sqltext.h"
-#include "reference/refsql.h"
+#include "reference/keytext.h"
 
 namespace reference {
-namespace {
-
-// a key after "=" or ",", or null when there is none
-QString keyOrNull(const QString& key)
-{
-    return key.trimmed().isEmpty() ? QStringLiteral("null") : keyDigits(key);
-}
-
-}  // namespace
 
 QString geoAllRowsSql()
 {
@@ -45,7 +36,7 @@ QString geoLoadSql(const QString& id)
                "un.met_grade, mg.mgrade_nev, un.description from geo_un un  left join users us on "
                "us.user_id=un.letre_user  left join geo_un un2 on un2.geo_id=un.geo_papa left join mgrade mg on "
                "mg.mgrade_id=un.met_grade where un.geo_id=")
-           + keyDigits(id);
+           + keyText(id);
 }
 
 QString geoAgesGridSql()
@@ -64,7 +55,7 @@ QString geoUpdateSql(const GeoRecord& r)
     return QStringLiteral("update geo_un set geo_nev=") + db::quote(r.name) + QStringLiteral(",description=")
            + db::quote(r.description) + QStringLiteral(",geo_papa=") + keyOrNull(r.parent)
            + QStringLiteral(",age_of_pr=") + keyOrNull(r.age) + QStringLiteral(",met_grade=") + keyOrNull(r.grade)
-           + QStringLiteral(" where geo_id=") + keyDigits(r.id);
+           + QStringLiteral(" where geo_id=") + keyText(r.id);
 }
 
 QString geoInsertSql(const GeoRecord& r, int currentUserId)
@@ -95,15 +86,15 @@ QString korLoadSql()
 QString korUpdateSql(const KorRecord& r)
 {
     QString sql = QStringLiteral("update korok set kor_nev=") + db::quote(r.name.trimmed()) + QStringLiteral(", sorrend=")
-                  + keyDigits(r.order);
-    sql += r.parent.trimmed().isEmpty() ? QStringLiteral(", kor_papa=null") : QStringLiteral(",kor_papa=") + keyDigits(r.parent);
-    return sql + QStringLiteral(" where kor_id=") + keyDigits(r.id);
+                  + keyText(r.order);
+    sql += r.parent.trimmed().isEmpty() ? QStringLiteral(", kor_papa=null") : QStringLiteral(",kor_papa=") + keyText(r.parent);
+    return sql + QStringLiteral(" where kor_id=") + keyText(r.id);
 }
 
 QString korInsertSql(const KorRecord& r)
 {
     return QStringLiteral("insert into korok (kor_nev,sorrend,kor_papa) values (") + db::quote(r.name) + QLatin1Char(',')
-           + keyDigits(r.order) + QLatin1Char(',') + keyOrNull(r.parent) + QLatin1Char(')');
+           + keyText(r.order) + QLatin1Char(',') + keyOrNull(r.parent) + QLatin1Char(')');
 }
 
 }  // namespace reference

@@ -37,10 +37,6 @@ struct EditValues {
 Statement updateStatement(const RefDesc& d, const EditValues& v);
 Statement insertStatement(const RefDesc& d, const EditValues& v);
 
-// The key as it may be appended to a statement (the trimmed digits); throws
-// DbError for anything that is not a whole number, so nothing else can reach the
-// statement text.
-QString keyDigits(const QString& id);
 // A text converted to an integer the way the edit windows do it; throws DbError
 // with "'<text>' is not a valid integer value" when it is none.
 int toInteger(const QString& text);
