@@ -7,6 +7,8 @@
 // ...). An editor gets ID in its ID field (empty: a new record); a tree selects
 // the node of ID.
 
+#include "session.h"
+
 #include "core/datam.h"
 #include "core/forms.h"
 #include "core/openers.h"
@@ -29,17 +31,8 @@ int main(int argc, char** argv)
         return 2;
     }
     auto* dm = new core::Tdm(&app);
-    const QString connected = dm->kapcskiep(QString::fromLocal8Bit(argv[1]));
-    if (connected != QLatin1String("Ok")) {
-        std::fprintf(stderr, "%s\n", qPrintable(connected));
-        return 1;
-    }
-    const db::Dataset u = dm->conn().open(QStringLiteral("select user_id, user_name, jogok(user_id) as jog from users where user_name=:n"),
-                                          {{QStringLiteral("n"), QString::fromLocal8Bit(argv[2])}});
-    if (u.isEmpty()) return 1;
-    dm->current_user_id = u.row(0).toInt(QStringLiteral("user_id"));
-    dm->current_user_name = u.text(0, QStringLiteral("user_name"));
-    dm->rights = u.text(0, QStringLiteral("jog"));
+    if (!bench::connected(dm->kapcskiep(QString::fromLocal8Bit(argv[1])))) return 1;
+    if (!bench::actAs(*dm, QString::fromLocal8Bit(argv[2]))) return 1;
     core::createCoreForms();
     reference::createForms();
 

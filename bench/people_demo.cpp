@@ -11,6 +11,8 @@
 // acts as the user admin. Without a key it takes the record with the most
 // contacts or contact persons.
 
+#include "session.h"
+
 #include "core/datam.h"
 #include "core/forms.h"
 #include "core/gradbtn.h"
@@ -49,16 +51,8 @@ int main(int argc, char** argv)
 
     auto* dm = new core::Tdm(&app);
     core::createCoreForms();
-    const QString r = dm->kapcskiep();
-    if (r != QLatin1String("Ok")) {
-        std::fprintf(stderr, "%s\n", qPrintable(r));
-        return 1;
-    }
-    const db::Dataset u = dm->conn().open(QStringLiteral("select user_id,user_name,jogok(user_id) as jog from users "
-                                                         "where user_name='admin'"));
-    dm->current_user_id = u.row(0).toInt(QStringLiteral("user_id"));
-    dm->current_user_name = u.text(0, QStringLiteral("user_name"));
-    dm->rights = u.text(0, QStringLiteral("jog"));
+    if (!bench::connected(dm->kapcskiep())) return 1;
+    if (!bench::actAs(*dm, QStringLiteral("admin"))) return 1;
     reference::createForms();
 
     // the key given, or the one the statement names first (a record with much to see)

@@ -8,6 +8,8 @@
 // which brings up the changed-record question; --pick opens the list as a picker
 // (ARG: the measurement kind or quantity group, 332 when not given).
 
+#include "session.h"
+
 #include "core/datam.h"
 #include "core/modal.h"
 #include "core/openers.h"
@@ -36,18 +38,9 @@ int main(int argc, char** argv)
     }
     const QString mode = a.value(3);
 
-    db::ConnectSettings s;
-    s.host = qEnvironmentVariable("PGHOST", "127.0.0.1");
-    s.port = qEnvironmentVariable("PGPORT", "5432").toInt();
-    s.database = a[1];
-    s.user = core::Tdm::accountName();
-    s.password = core::Tdm::accountPassword();
+    const db::ConnectSettings s = bench::programAccount(a[1]);
     auto* dm = new core::Tdm(&app);
-    const QString r = dm->conn().connect(s);
-    if (r != QLatin1String("Ok")) {
-        std::fprintf(stderr, "%s\n", qPrintable(r));
-        return 1;
-    }
+    if (!bench::connected(dm->conn().connect(s))) return 1;
     dm->rights = QStringLiteral("D");
     core::createCoreForms();
     reference::createForms();

@@ -8,6 +8,8 @@
 // psql connects with the usual PG* environment. Fails (exit 1) when the fetch
 // takes 1.5 times psql's time or more, or a title sort takes 0.3 s or more.
 
+#include "session.h"
+
 #include "controls/dbgrid.h"
 #include "core/datam.h"
 #include "samples/samplet2_form.h"
@@ -48,18 +50,8 @@ int main(int argc, char** argv)
     }
     const int runs = a.indexOf("--runs") > 0 ? a.value(a.indexOf("--runs") + 1).toInt() : 3;
 
-    db::ConnectSettings s;
-    s.host = qEnvironmentVariable("PGHOST", "127.0.0.1");
-    s.port = qEnvironmentVariable("PGPORT", "5432").toInt();
-    s.database = a[1];
-    s.user = core::Tdm::accountName();
-    s.password = core::Tdm::accountPassword();
     auto* dm = new core::Tdm(&app);
-    const QString r = dm->conn().connect(s);
-    if (r != QLatin1String("Ok")) {
-        std::fprintf(stderr, "%s\n", qPrintable(r));
-        return 1;
-    }
+    if (!bench::connected(dm->conn().connect(bench::programAccount(a[1])))) return 1;
     dm->rights = QStringLiteral("D");
 
     samples::Tsamplet2 list;

@@ -9,6 +9,8 @@
 // user admin. --filter opens the side bar's search panel; NODE_CODE selects a
 // node of the editor's tree (2: "Description").
 
+#include "session.h"
+
 #include "core/datam.h"
 #include "core/startup.h"
 #include "reference/forms_reference.h"
@@ -29,22 +31,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: bench_samples_demo DBNAME list|edit ID [NODE]|new\n");
         return 2;
     }
-    db::ConnectSettings s;
-    s.host = qEnvironmentVariable("PGHOST", "127.0.0.1");
-    s.port = qEnvironmentVariable("PGPORT", "5432").toInt();
-    s.database = a[1];
-    s.user = core::Tdm::accountName();
-    s.password = core::Tdm::accountPassword();
     auto* dm = new core::Tdm(&app);
-    const QString r = dm->conn().connect(s);
-    if (r != QLatin1String("Ok")) {
-        std::fprintf(stderr, "%s\n", qPrintable(r));
-        return 1;
-    }
-    const db::Dataset u = dm->conn().open(QStringLiteral("select user_id, user_name, jogok(user_id) as jog from users where user_name='admin'"));
-    dm->current_user_id = u.row(0).toInt(QStringLiteral("user_id"));
-    dm->current_user_name = u.text(0, QStringLiteral("user_name"));
-    dm->rights = u.text(0, QStringLiteral("jog"));
+    if (!bench::connected(dm->conn().connect(bench::programAccount(a[1])))) return 1;
+    if (!bench::actAs(*dm, QStringLiteral("admin"))) return 1;
     core::createCoreForms();
     reference::createForms();
     samples::createForms();
