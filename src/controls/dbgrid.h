@@ -35,7 +35,7 @@ public:
     // title bold and the others normal; later loads keep it
     void sortByField(const QString& field);
 
-    // widths of the column specification again (after the owner changed them)
+    // the listed columns' widths again (after the owner changed them)
     void applyWidths();
     // whether every load sets the specified widths again (default); off, the
     // widths are set once and what the user dragged them to stays

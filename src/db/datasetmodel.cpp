@@ -122,9 +122,9 @@ QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int 
     // the row header is the grid's narrow indicator band: no numbers in it
     if (orientation != Qt::Horizontal) return {};
     if (section < 0 || size_t(section) >= shown_.size()) return {};
-    const int spec = shownSpec_[size_t(section)];
+    const int listed = shownSpec_[size_t(section)];
     if (role == Qt::DisplayRole)
-        return spec >= 0 ? columns_[size_t(spec)].caption : fieldAt(section);
+        return listed >= 0 ? columns_[size_t(listed)].caption : fieldAt(section);
     if (role == Qt::FontRole && !bold_.isEmpty() && fieldAt(section).compare(bold_, Qt::CaseInsensitive) == 0) {
         QFont f;
         f.setBold(true);
