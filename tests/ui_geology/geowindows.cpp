@@ -25,8 +25,6 @@ void GeoWindows::TearDown()
     DbTest::TearDown();
 }
 
-QWidget* GeoWindows::findWindow(const QString& name) { return core::Forms::find(name); }
-
 void GeoWindows::openItem(const QString& name) { ASSERT_TRUE(core::openWindow(name)) << "no opener for " << name.toStdString(); }
 
 QString GeoWindows::seedLabor(const QString& name)
@@ -57,16 +55,6 @@ void GeoWindows::chooseInstitution(const QString& laborId)
         ASSERT_TRUE(selectKey(list->grid(), QStringLiteral("labor_kod"), laborId)) << laborId.toStdString();
         list->okButton()->click();
     });
-}
-
-QStringList GeoWindows::shown(controls::DBGrid* g, const QString& field)
-{
-    QStringList out;
-    auto* m = g->dataModel();
-    const int c = m->columnOf(field);
-    for (int r = 0; r < m->rowCount(); ++r)
-        out << (c < 0 ? g->query()->text(r, field) : m->data(m->index(r, c), Qt::DisplayRole).toString());
-    return out;
 }
 
 bool GeoWindows::selectKey(controls::DBGrid* g, const QString& field, const QString& key)

@@ -6,7 +6,7 @@
 #include "controls/dbgrid.h"
 #include "core/datam.h"
 #include "core/gradbtn.h"
-#include "support/testdb.h"
+#include "support/windowtest.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -14,26 +14,11 @@
 
 namespace geotest {
 
-class GeoWindows : public testing_support::DbTest {
+class GeoWindows : public testing_support::WindowTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    template <class W>
-    W* window(const QString& name)
-    {
-        auto* w = qobject_cast<W*>(findWindow(name));
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
-    }
-    static QWidget* findWindow(const QString& name);
-
-    // the next showing of a window runs the handler
-    template <class W>
-    void when(const QString& name, std::function<void(W*)> handler)
-    {
-        user->modal.on(name, [handler](QDialog* d) { handler(qobject_cast<W*>(d)); });
-    }
     // the main window's menu item of a window, with a handler for its showing
     template <class W>
     void open(const QString& name, std::function<void(W*)> handler)
@@ -51,8 +36,6 @@ protected:
     // the institution picker: the next pick chooses this institution
     void chooseInstitution(const QString& laborId);
 
-    // what a grid shows in a column, top to bottom
-    static QStringList shown(controls::DBGrid* g, const QString& field);
     static bool selectKey(controls::DBGrid* g, const QString& field, const QString& key);
     static void clickRow(controls::DBGrid* g, int row);
     static void pressKey(QWidget* w, int key);

@@ -1,13 +1,7 @@
 #include "fixture.h"
 
-#include "controls/dbgrid.h"
 #include "db/sqltext.h"
 #include "reference/forms_reference.h"
-
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QHeaderView>
-#include <QMouseEvent>
 
 namespace peopletest {
 
@@ -66,26 +60,6 @@ QString PeopleWindows::cityId(const QString& name)
     const QString have = scalar(QStringLiteral("select varos_kod from varost where varos_nev=%1").arg(quote(name)));
     if (!have.isEmpty()) return have;
     return scalar(QStringLiteral("insert into varost (varos_nev) values (%1) returning varos_kod").arg(quote(name)));
-}
-
-void PeopleWindows::clickTitle(controls::DBGrid* grid, const QString& field)
-{
-    QHeaderView* h = grid->horizontalHeader();
-    const int c = grid->dataModel()->columnOf(field);
-    ASSERT_GE(c, 0) << field.toStdString();
-    const QPoint p(h->sectionViewportPosition(c) + 4, h->height() / 2);
-    const QPoint g = h->viewport()->mapToGlobal(p);
-    QMouseEvent press(QEvent::MouseButtonPress, p, g, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, p, g, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(h->viewport(), &press);
-    QApplication::sendEvent(h->viewport(), &release);
-}
-
-void PeopleWindows::settle()
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 30) QApplication::processEvents();
 }
 
 QString PeopleWindows::rowOf(const QString& sql)

@@ -6,34 +6,18 @@
 #include "core/datam.h"
 #include "core/forms.h"
 #include "core/modal.h"
-#include "support/testdb.h"
+#include "support/windowtest.h"
 
 #include <QStringList>
 #include <functional>
 
-
-namespace controls { class DBGrid; }
-
 namespace peopletest {
 
-class PeopleWindows : public testing_support::DbTest {
+class PeopleWindows : public testing_support::WindowTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    template <class W>
-    W* window(const QString& name)
-    {
-        auto* w = core::Forms::get<W>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
-    }
-    // the next showing of a window runs the handler
-    template <class W>
-    void when(const QString& name, std::function<void(W*)> handler)
-    {
-        user->modal.on(name, [handler](QDialog* d) { handler(static_cast<W*>(d)); });
-    }
     // shows a window through the modal seam, with a handler acting in it
     template <class W>
     void open(W* w, std::function<void(W*)> handler)
@@ -52,10 +36,6 @@ protected:
     QString countryId(const QString& name);
     QString cityId(const QString& name);  // inserts the city when missing
 
-    // a click on the title of the grid column showing the field
-    static void clickTitle(controls::DBGrid* grid, const QString& field);
-    // lets the wait window's close timer run
-    static void settle();
     // a whole row read back as "col=value" pairs, for compact comparisons
     QString rowOf(const QString& sql);
 };

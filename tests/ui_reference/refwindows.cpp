@@ -6,8 +6,6 @@
 #include "reference/forms_reference.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -50,34 +48,6 @@ QString RefWindows::seed(const QString& sql, const QString& name, int number)
     return d.text(0, 0);
 }
 
-QStringList RefWindows::shown(reference::RefList* w, const QString& field)
-{
-    QStringList out;
-    auto* m = w->grid()->dataModel();
-    const int c = m->columnOf(field);
-    if (c < 0) {
-        for (int r = 0; r < w->list().rowCount(); ++r) out << w->list().text(r, field);
-        return out;
-    }
-    for (int r = 0; r < m->rowCount(); ++r) out << m->data(m->index(r, c), Qt::DisplayRole).toString();
-    return out;
-}
-
-QStringList RefWindows::captions(reference::RefList* w)
-{
-    QStringList out;
-    auto* m = w->grid()->dataModel();
-    for (int c = 0; c < m->columnCount(); ++c) out << m->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-    return out;
-}
-
-std::vector<int> RefWindows::widths(reference::RefList* w)
-{
-    std::vector<int> out;
-    for (int c = 0; c < w->grid()->dataModel()->columnCount(); ++c) out.push_back(w->grid()->columnWidth(c));
-    return out;
-}
-
 bool RefWindows::select(reference::RefList* w, const QString& key)
 {
     const int r = w->list().locate(w->desc().key, key.toInt());
@@ -103,31 +73,11 @@ void RefWindows::pressEnter(reference::RefList* w)
     QApplication::sendEvent(w->grid(), &e);
 }
 
-void RefWindows::clickTitle(reference::RefList* w, const QString& field)
-{
-    QHeaderView* h = w->grid()->horizontalHeader();
-    const int c = w->grid()->dataModel()->columnOf(field);
-    ASSERT_GE(c, 0) << field.toStdString();
-    const QPoint p(h->sectionViewportPosition(c) + 4, h->height() / 2);
-    const QPoint g = h->viewport()->mapToGlobal(p);
-    QMouseEvent press(QEvent::MouseButtonPress, p, g, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, p, g, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(h->viewport(), &press);
-    QApplication::sendEvent(h->viewport(), &release);
-}
-
 bool RefWindows::titleBold(reference::RefList* w, const QString& field)
 {
     auto* m = w->grid()->dataModel();
     const QVariant f = m->headerData(m->columnOf(field), Qt::Horizontal, Qt::FontRole);
     return f.isValid() && f.value<QFont>().bold();
-}
-
-void RefWindows::settle()
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 30) QApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 void RefWindows::browse(const QString& listClass, std::function<void(reference::RefList*)> handler)

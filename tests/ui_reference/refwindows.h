@@ -8,14 +8,14 @@
 #include "core/gradbtn.h"
 #include "reference/refedit.h"
 #include "reference/reflist.h"
-#include "support/testdb.h"
+#include "support/windowtest.h"
 
 #include <QLineEdit>
 #include <QStringList>
 
 namespace reftest {
 
-class RefWindows : public testing_support::DbTest {
+class RefWindows : public testing_support::WindowTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -28,10 +28,14 @@ protected:
     // one row through the second session; returns the key
     QString seed(const QString& sqlReturningKey, const QString& name, int number = 0);
 
-    // what the grid shows in a column, top to bottom
-    static QStringList shown(reference::RefList* w, const QString& field);
-    static QStringList captions(reference::RefList* w);
-    static std::vector<int> widths(reference::RefList* w);
+    // what the list's grid shows in a column, top to bottom; its titles and widths
+    using WindowTest::captions;
+    using WindowTest::clickTitle;
+    using WindowTest::shown;
+    using WindowTest::widths;
+    static QStringList shown(reference::RefList* w, const QString& field) { return shown(w->grid(), field); }
+    static QStringList captions(reference::RefList* w) { return captions(w->grid()); }
+    static std::vector<int> widths(reference::RefList* w) { return widths(w->grid()); }
     // the row showing this key made current; false when the key is not listed
     static bool select(reference::RefList* w, const QString& key);
     static QString currentKey(reference::RefList* w);
@@ -39,20 +43,11 @@ protected:
     // the user's hands
     static void doubleClick(reference::RefList* w, int row);
     static void pressEnter(reference::RefList* w);
-    static void clickTitle(reference::RefList* w, const QString& field);
+    static void clickTitle(reference::RefList* w, const QString& field) { clickTitle(w->grid(), field); }
     static bool titleBold(reference::RefList* w, const QString& field);
-
-    // lets the event loop run long enough for the wait window's timer to close it
-    static void settle();
 
     // the menu item of a list, with a handler for its showing
     void browse(const QString& listClass, std::function<void(reference::RefList*)> handler);
-    // the next showing of a window runs the handler
-    template <class W>
-    void when(const QString& name, std::function<void(W*)> handler)
-    {
-        user->modal.on(name, [handler](QDialog* d) { handler(static_cast<W*>(d)); });
-    }
 };
 
 }  // namespace reftest

@@ -6,7 +6,6 @@
 #include "samples/forms_samples.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QTreeWidget>
@@ -82,30 +81,6 @@ std::vector<int> SampleWindows::twelveTables(const QString& id)
     return out;
 }
 
-QStringList SampleWindows::shown(const QString& field) const
-{
-    QStringList out;
-    auto* m = list->grid()->dataModel();
-    const int c = m->columnOf(field);
-    for (int r = 0; r < m->rowCount(); ++r) out << m->data(m->index(r, c), Qt::DisplayRole).toString();
-    return out;
-}
-
-QStringList SampleWindows::captions() const
-{
-    QStringList out;
-    auto* m = list->grid()->dataModel();
-    for (int c = 0; c < m->columnCount(); ++c) out << m->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-    return out;
-}
-
-std::vector<int> SampleWindows::widths() const
-{
-    std::vector<int> out;
-    for (int c = 0; c < list->grid()->dataModel()->columnCount(); ++c) out.push_back(list->grid()->columnWidth(c));
-    return out;
-}
-
 void SampleWindows::inEditor(const QString& id, std::function<void()> handler)
 {
     user->modal.on(QStringLiteral("Tsamplem2"), [handler](QDialog* d) {
@@ -148,13 +123,6 @@ void SampleWindows::press(QWidget* page, const QString& text)
             return;
         }
     FAIL() << "no button " << text.toStdString() << " on " << page->objectName().toStdString();
-}
-
-void SampleWindows::settle()
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 40) QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 QStringList SampleWindows::statementsDuring(const std::function<void()>& f)

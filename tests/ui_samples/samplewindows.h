@@ -9,13 +9,13 @@
 #include "samples/ident_page.h"
 #include "samples/samplem2_f.h"
 #include "samples/samplet2_form.h"
-#include "support/testdb.h"
+#include "support/windowtest.h"
 
 #include <QStringList>
 
 namespace samplestest {
 
-class SampleWindows : public testing_support::DbTest {
+class SampleWindows : public testing_support::WindowTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -32,10 +32,10 @@ protected:
     // the row counts of the twelve tables of the list's delete for one sample
     std::vector<int> twelveTables(const QString& id);
 
-    // what the list's grid shows in a column, top to bottom
-    QStringList shown(const QString& field) const;
-    QStringList captions() const;
-    std::vector<int> widths() const;
+    // what the list's grid shows in a column, top to bottom; its titles and widths
+    QStringList shown(const QString& field) const { return WindowTest::shown(list->grid(), field); }
+    QStringList captions() const { return WindowTest::captions(list->grid()); }
+    std::vector<int> widths() const { return WindowTest::widths(list->grid()); }
 
     // shows the editor for a sample (as the list's "Show/Edit"), runs the handler, closes it
     void inEditor(const QString& id, std::function<void()> handler);
@@ -45,7 +45,7 @@ protected:
     static void clickTitle(controls::DBGrid* g, const QString& field);
     // presses the page's button with this text
     static void press(QWidget* page, const QString& text);
-    static void settle();
+    static void settle() { WindowTest::settle(40, 10); }
 
     // every statement sent by the program while the function runs
     QStringList statementsDuring(const std::function<void()>& f);
