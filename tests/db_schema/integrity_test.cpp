@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "fixture.h"
+#include "support/samplerows.h"
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -14,43 +15,25 @@ namespace {
 
 // one sample with one row in every table that hangs on it, as arranged by the
 // superuser; returns the sample id
-QString fullSample(SchemaTest* t, std::function<QString(const QString&)> sql)
+QString fullSample(const testing_support::RunSql& sql)
 {
-    (void)t;
     const QString s = sql(QStringLiteral(
         "insert into samplet (sample_name, mint_jel, locality_id, letre_user, letre_date)"
         " values ('full', 1, 0, 1, now()) returning sample_id"));
-    const QString m331 = sql(QStringLiteral("insert into meresek (id, tipus, mit_mer, labor_kod) values (%1, 331, 1, 0) returning meres_id").arg(s));
+    testing_support::addSampleRows(s, sql);
+    // and the kinds and descriptions whose rows the list's delete leaves to the schema's cascades
     const QString m333 = sql(QStringLiteral("insert into meresek (id, tipus) values (%1, 333) returning meres_id").arg(s));
-    const QString m335 = sql(QStringLiteral("insert into meresek (id, tipus) values (%1, 335) returning meres_id").arg(s));
     const QString m341 = sql(QStringLiteral("insert into meresek (id, tipus) values (%1, 341) returning meres_id").arg(s));
-    const QString person = sql(QStringLiteral("insert into szemelyt (lastname, firstname, orszag_kod, varos_kod) values ('Kis', 'Éva', 0, 0) returning nev_kod"));
-    const QString lit = sql(QStringLiteral("insert into litt (fajta, title) values (3, 'A report') returning lit_id"));
-    const QString alk = sql(QStringLiteral("insert into alk_met (sample_id, met_id, labor_kod) values (%1, 1, null) returning alkmet_id").arg(s));
-    const QStringList rows = {
-        QStringLiteral("insert into meres_nev values (%1, %2)").arg(m331, person),
-        QStringLiteral("insert into meres_sampl_cl (meres_id, sample_id) values (%1, %2)").arg(m335, s),
-        QStringLiteral("insert into alkmet_nev values (%1, %2)").arg(alk, person),
-        QStringLiteral("insert into met_elem (alkmet_id, elem_kod, sample_id, ertek) values (%1, 14, %2, 51.2)").arg(alk, s),
-        QStringLiteral("insert into samp_miner (sample_id, jarulek_kod, ertek, meres_id) values (%1, 1, '++', %2)").arg(s, m331),
-        QStringLiteral("insert into samp_miner_mac (sample_id, jarulek_kod, ertek, meres_id) values (%1, 1, '+', %2)").arg(s, m331),
-        QStringLiteral("insert into samp_cl (sample_id, jarulek_kod, meres_id) values (%1, 1, %2)").arg(s, m335),
-        QStringLiteral("insert into samp_xrd (sample_id, jarulek_kod, meres_id) values (%1, 1, %2)").arg(s, m333),
-        QStringLiteral("insert into samp_ir (sample_id, jarulek_kod, meres_id) values (%1, 1, %2)").arg(s, m333),
-        QStringLiteral("insert into samp_isotop (sampl_id, is_kod, value, meres_id) values (%1, 1, -2.5, %2)").arg(s, m341),
-        QStringLiteral("insert into phisical_prop (sample_id, density) values (%1, 2.65)").arg(s),
-        QStringLiteral("insert into esrt (sample_id, gain) values (%1, 1)").arg(s),
-        QStringLiteral("insert into faqta (sample_id, n100) values (%1, 1)").arg(s),
-        QStringLiteral("insert into samp_konz values (%1, 1)").arg(s),
-        QStringLiteral("insert into mint_lit (sample_id, lit_id, type) values (%1, %2, 0)").arg(s, lit),
-        QStringLiteral("insert into mint_lit (sample_id, lit_id, type, meres_id) values (%1, %2, 4, %3)").arg(s, lit, m331),
-        QStringLiteral("insert into kepekt (kep, sample_id, kepnev, csoport, meres_id) values ('\\xffd8', %1, 'p', 2, %2)").arg(s, m331),
-        QStringLiteral("insert into macroscop_desc (sample_id, color_id, munsell_id, ori_id, por_id) values (%1, 0, 1, 0, 2)").arg(s),
-        QStringLiteral("insert into microscop_desc (sample_id, homogen) values (%1, 'h')").arg(s),
-        QStringLiteral("insert into sample_macr_komp (sample_id, component, color_id, freq_id) values (%1, 'c1', 0, 0)").arg(s),
-        QStringLiteral("insert into sample_micr_komp (sample_id, component, munsell_id) values (%1, 'c1', 1)").arg(s),
-    };
-    for (const QString& r : rows) sql(r);
+    for (const QString& r : QStringList{
+             QStringLiteral("insert into samp_xrd (sample_id, jarulek_kod, meres_id) values (%1, 1, %2)").arg(s, m333),
+             QStringLiteral("insert into samp_ir (sample_id, jarulek_kod, meres_id) values (%1, 1, %2)").arg(s, m333),
+             QStringLiteral("insert into samp_isotop (sampl_id, is_kod, value, meres_id) values (%1, 1, -2.5, %2)").arg(s, m341),
+             QStringLiteral("insert into macroscop_desc (sample_id, color_id, munsell_id, ori_id, por_id) values (%1, 0, 1, 0, 2)").arg(s),
+             QStringLiteral("insert into microscop_desc (sample_id, homogen) values (%1, 'h')").arg(s),
+             QStringLiteral("insert into sample_macr_komp (sample_id, component, color_id, freq_id) values (%1, 'c1', 0, 0)").arg(s),
+             QStringLiteral("insert into sample_micr_komp (sample_id, component, munsell_id) values (%1, 'c1', 1)").arg(s),
+         })
+        sql(r);
     return s;
 }
 
@@ -196,8 +179,8 @@ TEST_F(SchemaTest, ZeroMeansNoneWhereTheProgramWritesIt)
 
 TEST_F(SchemaTest, DeletingASampleFromTheListLeavesNothingBehind)
 {
-    const QString s = fullSample(this, [this](const QString& q) { return arrange(q); });
-    const QString keep = fullSample(this, [this](const QString& q) { return arrange(q); });
+    const QString s = fullSample([this](const QString& q) { return arrange(q); });
+    const QString keep = fullSample([this](const QString& q) { return arrange(q); });
     const QString id = s;
     const QString text = "begin;delete from met_elem where sample_id=" + id + ";" + " delete from alk_met where sample_id=" + id + ";"
         + " delete from phisical_prop where sample_id=" + id + ";" + " delete from samp_miner_mac where sample_id=" + id + ";"
