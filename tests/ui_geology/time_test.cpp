@@ -48,7 +48,9 @@ protected:
     void onEditor(const QString& selected, const char* action, std::function<void(Tkorm*)> handler)
     {
         open<KorTree>("Tkorok", [&](KorTree* w) {
-            if (!selected.isEmpty()) ASSERT_TRUE(w->tree()->selectNode(selected.toInt()));
+            if (!selected.isEmpty()) {
+                ASSERT_TRUE(w->tree()->selectNode(selected.toInt()));
+            }
             when<Tkorm>("Tkorm", handler);
             if (QString(action) == "button")
                 w->addButton()->click();

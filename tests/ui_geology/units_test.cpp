@@ -33,7 +33,7 @@ protected:
         GeoWindows::SetUp();
         admin().exec("truncate geo_un cascade");
     }
-    QString unit(const QString& name, const QString& parent = {}, const QString& more = {})
+    QString unit(const QString& name, const QString& parent = {})
     {
         return admin()
             .open(QStringLiteral("insert into geo_un (geo_nev, geo_papa, letre_user, letre_datum) values ('%1', %2, 1, "

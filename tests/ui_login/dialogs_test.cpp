@@ -218,7 +218,9 @@ TEST_F(CoreWindows, EveryWindowNamesItsControlsForScreenReaders)
             ++fields;
         }
         EXPECT_GT(buttons, 1) << name;
-        if (w != main && w != windows[3]) EXPECT_GT(fields, 0) << name;
+        if (w != main && w != windows[3]) {
+            EXPECT_GT(fields, 0) << name;
+        }
     }
 }
 

@@ -122,7 +122,9 @@ TEST_P(SimpleList, LoadsInItsOrderWithItsColumns)
         admin().exec(QStringLiteral("insert into meres_modszer (tipus, met_nev) values (333, 'Other kind')"));
     RefList* w = list(L());
     // the widths at creation, before any load
-    if (L() == QLatin1String("Torszagt")) EXPECT_EQ(widths(w), (std::vector<int>{50, 220}));
+    if (L() == QLatin1String("Torszagt")) {
+        EXPECT_EQ(widths(w), (std::vector<int>{50, 220}));
+    }
 
     QStringList want = {"able", "Alpha", "Bravo", "charlie", "delta"};  // letter case ignored
     if (ral()) want = {"delta", "charlie", "able", "Bravo", "Alpha"};    // by the RAL number
@@ -440,15 +442,18 @@ TEST_P(SimpleList, StatementsRunBehindTheirWaitIndicator)
         w->deleteButton()->click();
     });
     EXPECT_EQ(kindOf(QStringLiteral("select * from")), waits[0]);
-    if (d().reread) EXPECT_EQ(kindOf(QStringLiteral("select ") + name()), waits[1]);
+    if (d().reread) {
+        EXPECT_EQ(kindOf(QStringLiteral("select ") + name()), waits[1]);
+    }
     EXPECT_EQ(kindOf(QStringLiteral("update")), waits[2]);
     EXPECT_EQ(kindOf(QStringLiteral("delete")), waits[0]);
     // the refresh after "Edit": the list's indicator, or none for the lists that
     // show one only around their load and delete
     int loads = 0;
     for (const auto& [sql, k] : seen)
-        if (sql.startsWith(QLatin1String("select * from")) && ++loads == 2)
+        if (sql.startsWith(QLatin1String("select * from")) && ++loads == 2) {
             EXPECT_EQ(k, d().waitOnAddEdit ? waits[0] : QStringLiteral("-"));
+        }
     EXPECT_EQ(stored(keys[1]), "Bravo 2");
 }
 

@@ -208,7 +208,9 @@ TEST_F(Specific, EditWindowsCarryTheirCaptionsAndLabels)
             if (l->buddy()) {
                 labels << l->text();
                 EXPECT_EQ(l->buddy()->accessibleName(), l->text());
-                if (l->buddy() == e->idEdit()) EXPECT_EQ(!l->isHidden(), c.idShown);
+                if (l->buddy() == e->idEdit()) {
+                    EXPECT_EQ(!l->isHidden(), c.idShown);
+                }
             }
         EXPECT_EQ(labels.join('|'), c.labels);
         EXPECT_EQ(!e->idEdit()->isHidden(), c.idShown);
