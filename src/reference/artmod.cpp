@@ -104,9 +104,7 @@ Tartm::Tartm(Talt_art* altDialog, QWidget* parent) : QDialog(parent), altDialog_
     created_ = new QLabel(this);
     created_->setObjectName(QStringLiteral("letre_dat"));
 
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    auto* form = editForm();
     form->addRow(buddyLabel(QStringLiteral("ID:"), id_, this), id_);
     form->addRow(buddyLabel(QStringLiteral("Art name:"), name_, this), name_);
     form->addRow(buddyLabel(QStringLiteral("Institution:"), labor_->nameEdit(), this), laborRow);

@@ -55,9 +55,7 @@ Telerhetom::Telerhetom(QWidget* parent) : QDialog(parent)
                      QStringLiteral("Email(Home)"), QStringLiteral("Email(Work)")});
     value_ = new QLineEdit(this);
     value_->setMinimumWidth(240);
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    auto* form = editForm();
     formRow(form, QStringLiteral("Availability Type :"), type_, this);
     formRow(form, QStringLiteral("Availability :"), value_, this);
 

@@ -28,6 +28,15 @@ inline void programSelection(QWidget* w)
     w->setPalette(pal);
 }
 
+// a form of the edit windows: labels right-aligned beside fields that take the width
+inline QFormLayout* editForm()
+{
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    return form;
+}
+
 // a form row "label: field" with the label as the field's buddy
 inline QLabel* formRow(QFormLayout* form, const QString& text, QWidget* field, QWidget* parent)
 {

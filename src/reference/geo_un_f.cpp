@@ -84,9 +84,7 @@ QWidget* GeoUnitTree::buildDetails()
     description_->setReadOnly(true);
     description_->setTabChangesFocus(true);
 
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    auto* form = editForm();
     QLineEdit* id = field(QStringLiteral("geo_id"));
     id->setMaximumWidth(90);
     auto row = [&](const QString& label, QWidget* w) { formRow(form, label, w, panel); };

@@ -66,9 +66,7 @@ Tgeo_un_mod::Tgeo_un_mod(QWidget* parent)
     agesRow->addWidget(agesGrid_, 1);
     agesRow->addLayout(ageButtons);
 
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    auto* form = editForm();
     formRow(form, QStringLiteral("ID:"), idEdit(), this);
     formRow(form, QStringLiteral("Geological Unit:"), nameEdit(), this);
     formRow(form, QStringLiteral("Geo. papa:"), parentField(), this);

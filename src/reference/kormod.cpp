@@ -31,9 +31,7 @@ Tkorm::Tkorm(QWidget* parent)
     order_->setObjectName(QStringLiteral("sorrend"));
     order_->setMaximumWidth(90);
 
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    auto* form = editForm();
     formRow(form, QStringLiteral("ID:"), idEdit(), this);
     formRow(form, QStringLiteral("Geologic Time:"), nameEdit(), this);
     formRow(form, QStringLiteral("Parent:"), parentField(), this);

@@ -126,9 +126,7 @@ Tlaborm::Tlaborm(Tszemelym* personEditor, QWidget* parent) : QDialog(parent), pe
     zip_->setMaximumWidth(140);
     city_ = new PickField(QStringLiteral("City"), this);
     street_ = new QLineEdit(this);
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    auto* form = editForm();
     formRow(form, QStringLiteral("ID :"), id_, this);
     formRow(form, QStringLiteral("Institution:"), name_, this);
     formRow(form, QStringLiteral("Country :"), country_, this);

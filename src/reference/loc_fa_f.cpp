@@ -166,9 +166,7 @@ QWidget* LocalityTree::buildDetails()
     // the creator's fields stand in the window's bottom row
     for (const QString& c : {QStringLiteral("teljnev"), QStringLiteral("letre_dat")}) details_.add(c, this);
 
-    auto* form = new QFormLayout;
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    auto* form = editForm();
     QLineEdit* id = field(QStringLiteral("locality_id"));
     id->setMaximumWidth(90);
     formRow(form, QStringLiteral("ID:"), id, panel);

@@ -171,9 +171,7 @@ Tlocalitym::Tlocalitym(Talt_loc* altNameDialog, QWidget* parent) : QDialog(paren
     description_ = new QPlainTextEdit(this);
     description_->setTabChangesFocus(true);
 
-    auto* left = new QFormLayout;
-    left->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    left->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    auto* left = editForm();
     formRow(left, QStringLiteral("ID:"), id_, this);
     formRow(left, QStringLiteral("Loc.Name:"), name_, this);
     formRow(left, QStringLiteral("Geological Unit:"), region_, this);

@@ -6,6 +6,7 @@
 #include "core/gradbtn.h"
 #include "core/messages.h"
 #include "core/msgbox.h"
+#include "reference/formrow.h"
 #include "reference/refsql.h"
 #include "reference/waitfor.h"
 
@@ -25,26 +26,17 @@ RefEdit::RefEdit(const RefDesc& desc, QWidget* parent) : QDialog(parent), d_(des
     setAccessibleName(d_.editCaption);
     setSizeGripEnabled(true);
 
-    auto* form = new QFormLayout;
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto addRow = [&](const QString& label, QLineEdit* edit) {
-        auto* l = new QLabel(label, this);
-        l->setBuddy(edit);
-        edit->setAccessibleName(label);
-        form->addRow(l, edit);
-        return l;
-    };
+    auto* form = editForm();
     id_ = new QLineEdit(this);
     id_->setObjectName(QStringLiteral("id"));
-    idLabel_ = addRow(QStringLiteral("ID:"), id_);
+    idLabel_ = formRow(form, QStringLiteral("ID:"), id_, this);
     if (d_.idField == IdField::ReadOnly) id_->setReadOnly(true);
     if (d_.idField != IdField::Typed) id_->setMaximumWidth(90);
     for (const EditField& f : d_.fields) {
         auto* e = new QLineEdit(this);
         e->setObjectName(f.column);
         e->setMinimumWidth(240);
-        addRow(f.label, e);
+        formRow(form, f.label, e, this);
         values_.push_back(e);
     }
     if (!d_.idVisible) {

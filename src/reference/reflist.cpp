@@ -8,6 +8,7 @@
 #include "core/messages.h"
 #include "core/modal.h"
 #include "core/msgbox.h"
+#include "reference/formrow.h"
 #include "reference/recordeditor.h"
 #include "reference/refedit.h"
 #include "reference/refsql.h"
@@ -94,10 +95,7 @@ void RefList::build()
         memo_->setReadOnly(true);
         memo_->setTabChangesFocus(true);
         memo_->setMaximumHeight(90);
-        auto* label = new QLabel(d_.memoLabel, this);
-        label->setBuddy(memo_);
-        memo_->setAccessibleName(d_.memoLabel);
-        top->addWidget(label);
+        top->addWidget(buddyLabel(d_.memoLabel, memo_, this));
         top->addWidget(memo_);
         // the box follows the cursor, also after every load
         connect(grid_->dataModel(), &QAbstractItemModel::modelReset, this, &RefList::showMemo);

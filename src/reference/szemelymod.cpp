@@ -148,12 +148,8 @@ QWidget* Tszemelym::buildPersonalPage()
     description_ = new QPlainTextEdit(page);
     description_->setTabChangesFocus(true);
 
-    auto* left = new QFormLayout;
-    auto* right = new QFormLayout;
-    for (QFormLayout* f : {left, right}) {
-        f->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        f->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
-    }
+    auto* left = editForm();
+    auto* right = editForm();
     formRow(left, QStringLiteral("Gender:"), gender_, page);
     formRow(left, QStringLiteral("Title:"), title_, page);
     formRow(left, QStringLiteral("First name:"), first_, page);
