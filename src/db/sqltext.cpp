@@ -163,4 +163,16 @@ bool isPlainInteger(const QString& text)
     return true;
 }
 
+QString sqlKey(const QString& id)
+{
+    const QString t = id.trimmed();
+    if (!isPlainInteger(t)) throw DbError(QStringLiteral("'%1' is not a valid integer value").arg(id), QStringLiteral("22P02"));
+    return t;
+}
+
+QString keyOrNull(const QString& id)
+{
+    return id.trimmed().isEmpty() ? QStringLiteral("null") : sqlKey(id);
+}
+
 }  // namespace db

@@ -33,4 +33,12 @@ QString bindParams(const QString& sql, const Params& params);
 // what may be appended to a statement as a key.
 bool isPlainInteger(const QString& text);
 
+// A key as it is appended to a statement text: its trimmed digits. Anything that is
+// not a plain integer throws DbError ("'<text>' is not a valid integer value")
+// before a statement is built, so no other text can reach the statement.
+QString sqlKey(const QString& id);
+
+// The keyword null for an empty key, otherwise sqlKey(id).
+QString keyOrNull(const QString& id);
+
 }  // namespace db

@@ -2,14 +2,13 @@
 
 #include "core/messages.h"
 #include "db/sqltext.h"
-#include "reference/keytext.h"
 
 namespace reference {
 
 QString altNameInsertSql(const QString& name, const QString& localityId)
 {
     return QStringLiteral("insert into loc_nev (loc_name,locality_id) values (") + db::quote(name.trimmed()) +
-           QLatin1Char(',') + keyText(localityId) + QLatin1Char(')');
+           QLatin1Char(',') + db::sqlKey(localityId) + QLatin1Char(')');
 }
 
 Talt_loc::Talt_loc(QWidget* parent)

@@ -4,7 +4,6 @@
 #include "core/messages.h"
 #include "db/error.h"
 #include "db/sqltext.h"
-#include "reference/keytext.h"
 #include "reference/numcheck.h"
 
 namespace reference {
@@ -55,17 +54,17 @@ QString artLoadSql(const QString& id)
     return QStringLiteral(
                "select *,labor_nev,users.user_name,users.teljnev from artefactt left join labort on "
                "artefactt.labor_id=labort.labor_kod left join users on users.user_id=artefactt.letre_user where art_id=")
-           + keyText(id);
+           + db::sqlKey(id);
 }
 
 QString artUpdateSql(const ArtRecord& r)
 {
     QString sql = QStringLiteral("update artefactt set art_name=") + db::quote(r.name) + QStringLiteral(",labor_id=")
-                  + keyText(r.laborId) + QStringLiteral(",tip_mat=") + db::quote(r.material)
+                  + db::sqlKey(r.laborId) + QStringLiteral(",tip_mat=") + db::quote(r.material)
                   + QStringLiteral(",tip_age=") + db::quote(r.age) + QStringLiteral(",description=")
                   + db::quote(r.description) + QStringLiteral(",dateadd=") + dateText(r.dateAdded);
     for (const ArtDimension& d : artDimensions()) sql += QLatin1Char(',') + d.column + QLatin1Char('=') + number(r.*d.field);
-    return sql + QStringLiteral(" where art_id=") + keyText(r.id);
+    return sql + QStringLiteral(" where art_id=") + db::sqlKey(r.id);
 }
 
 QString artInsertSql(const ArtRecord& r, int currentUserId)
@@ -73,7 +72,7 @@ QString artInsertSql(const ArtRecord& r, int currentUserId)
     QString sql = QStringLiteral(
                       "begin;insert into artefactt (art_name,labor_id,width,length,depth,weight,tip_mat,tip_age,dateadd,"
                       "description,letre_user,letre_dat) values (")
-                  + db::quote(r.name) + QLatin1Char(',') + keyText(r.laborId);
+                  + db::quote(r.name) + QLatin1Char(',') + db::sqlKey(r.laborId);
     for (const ArtDimension& d : artDimensions()) sql += QLatin1Char(',') + number(r.*d.field);
     return sql + QLatin1Char(',') + db::quote(r.material) + QLatin1Char(',') + db::quote(r.age) + QLatin1Char(',')
            + dateText(r.dateAdded) + QLatin1Char(',') + db::quote(r.description) + QLatin1Char(',')
@@ -87,7 +86,7 @@ QString altNamesSql() { return QStringLiteral("select * from art_nev where art_i
 QString altInsertSql(const QString& name, const QString& artId)
 {
     return QStringLiteral("insert into art_nev (art_name,art_id) values (") + db::quote(name.trimmed())
-           + QLatin1Char(',') + keyText(artId) + QLatin1Char(')');
+           + QLatin1Char(',') + db::sqlKey(artId) + QLatin1Char(')');
 }
 
 QString altDeleteSql() { return QStringLiteral("delete from art_nev where artnev_id=:par"); }

@@ -8,7 +8,6 @@
 #include "core/pwaitform.h"
 #include "db/sqltext.h"
 #include "reference/formrow.h"
-#include "reference/keytext.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -32,12 +31,12 @@ QString contactMissing(const QString& type, const QString& value)
 QString contactUpdateSql(const QString& contactId, const QString& type, const QString& value)
 {
     return QStringLiteral("update elerheto set eler_megnev=") + quote(type) + QStringLiteral(",eler=") +
-           quote(value) + QStringLiteral(" where eler_kod=") + keyText(contactId);
+           quote(value) + QStringLiteral(" where eler_kod=") + db::sqlKey(contactId);
 }
 
 QString contactInsertSql(const QString& personId, const QString& type, const QString& value)
 {
-    return QStringLiteral("insert into elerheto (nev_kod,eler_megnev,eler) values (") + keyText(personId) +
+    return QStringLiteral("insert into elerheto (nev_kod,eler_megnev,eler) values (") + db::sqlKey(personId) +
            QLatin1Char(',') + quote(type) + QLatin1Char(',') + quote(value) + QLatin1Char(')');
 }
 
@@ -94,7 +93,7 @@ void Telerhetom::showEvent(QShowEvent* e)
     if (!contactId_.trimmed().isEmpty()) {
         try {
             core::WaitWindow wait;
-            cmd_.open(QStringLiteral("select eler_megnev,eler from elerheto where eler_kod=") + keyText(contactId_));
+            cmd_.open(QStringLiteral("select eler_megnev,eler from elerheto where eler_kod=") + db::sqlKey(contactId_));
             if (!cmd_.isEmpty()) {
                 type_->setEditText(cmd_.text(0, QStringLiteral("eler_megnev")));
                 value_->setText(cmd_.text(0, QStringLiteral("eler")));

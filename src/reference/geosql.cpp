@@ -1,7 +1,6 @@
 #include "reference/geosql.h"
 
 #include "db/sqltext.h"
-#include "reference/keytext.h"
 
 namespace reference {
 
@@ -36,7 +35,7 @@ QString geoLoadSql(const QString& id)
                "un.met_grade, mg.mgrade_nev, un.description from geo_un un  left join users us on "
                "us.user_id=un.letre_user  left join geo_un un2 on un2.geo_id=un.geo_papa left join mgrade mg on "
                "mg.mgrade_id=un.met_grade where un.geo_id=")
-           + keyText(id);
+           + db::sqlKey(id);
 }
 
 QString geoAgesGridSql()
@@ -53,9 +52,9 @@ QString geoAgeDeleteSql() { return QStringLiteral("delete from geoun_kor where g
 QString geoUpdateSql(const GeoRecord& r)
 {
     return QStringLiteral("update geo_un set geo_nev=") + db::quote(r.name) + QStringLiteral(",description=")
-           + db::quote(r.description) + QStringLiteral(",geo_papa=") + keyOrNull(r.parent)
-           + QStringLiteral(",age_of_pr=") + keyOrNull(r.age) + QStringLiteral(",met_grade=") + keyOrNull(r.grade)
-           + QStringLiteral(" where geo_id=") + keyText(r.id);
+           + db::quote(r.description) + QStringLiteral(",geo_papa=") + db::keyOrNull(r.parent)
+           + QStringLiteral(",age_of_pr=") + db::keyOrNull(r.age) + QStringLiteral(",met_grade=") + db::keyOrNull(r.grade)
+           + QStringLiteral(" where geo_id=") + db::sqlKey(r.id);
 }
 
 QString geoInsertSql(const GeoRecord& r, int currentUserId)
@@ -63,9 +62,9 @@ QString geoInsertSql(const GeoRecord& r, int currentUserId)
     return QStringLiteral(
                "begin;insert into geo_un (geo_nev,geo_papa,letre_user,letre_datum,age_of_pr,met_grade,description) "
                "values (")
-           + db::quote(r.name.trimmed()) + QLatin1Char(',') + keyOrNull(r.parent) + QLatin1Char(',')
-           + QString::number(currentUserId) + QStringLiteral(",(select  now())") + QLatin1Char(',') + keyOrNull(r.age)
-           + QLatin1Char(',') + keyOrNull(r.grade) + QLatin1Char(',') + db::quote(r.description) + QLatin1Char(')');
+           + db::quote(r.name.trimmed()) + QLatin1Char(',') + db::keyOrNull(r.parent) + QLatin1Char(',')
+           + QString::number(currentUserId) + QStringLiteral(",(select  now())") + QLatin1Char(',') + db::keyOrNull(r.age)
+           + QLatin1Char(',') + db::keyOrNull(r.grade) + QLatin1Char(',') + db::quote(r.description) + QLatin1Char(')');
 }
 
 QString geoKeySql() { return QStringLiteral("commit; select currval('geo_un_geo_id_seq') as geo_id;"); }
@@ -86,15 +85,15 @@ QString korLoadSql()
 QString korUpdateSql(const KorRecord& r)
 {
     QString sql = QStringLiteral("update korok set kor_nev=") + db::quote(r.name.trimmed()) + QStringLiteral(", sorrend=")
-                  + keyText(r.order);
-    sql += r.parent.trimmed().isEmpty() ? QStringLiteral(", kor_papa=null") : QStringLiteral(",kor_papa=") + keyText(r.parent);
-    return sql + QStringLiteral(" where kor_id=") + keyText(r.id);
+                  + db::sqlKey(r.order);
+    sql += r.parent.trimmed().isEmpty() ? QStringLiteral(", kor_papa=null") : QStringLiteral(",kor_papa=") + db::sqlKey(r.parent);
+    return sql + QStringLiteral(" where kor_id=") + db::sqlKey(r.id);
 }
 
 QString korInsertSql(const KorRecord& r)
 {
     return QStringLiteral("insert into korok (kor_nev,sorrend,kor_papa) values (") + db::quote(r.name) + QLatin1Char(',')
-           + keyText(r.order) + QLatin1Char(',') + keyOrNull(r.parent) + QLatin1Char(')');
+           + db::sqlKey(r.order) + QLatin1Char(',') + db::keyOrNull(r.parent) + QLatin1Char(')');
 }
 
 }  // namespace reference

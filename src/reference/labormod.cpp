@@ -11,7 +11,6 @@
 #include "core/pwaitform.h"
 #include "db/sqltext.h"
 #include "reference/formrow.h"
-#include "reference/keytext.h"
 #include "reference/ownerrights.h"
 #include "reference/pickfield.h"
 #include "reference/szemelymod.h"
@@ -72,7 +71,7 @@ QString institutionLoadSql(const QString& id)
                "left join orszagt on labort.orszag_kod=orszagt.orszag_kod "
                "left join varost on labort.varos_kod=varost.varos_kod "
                "left join users on users.user_id=labort.letre_user where labor_kod=") +
-           keyText(id);
+           db::sqlKey(id);
 }
 
 QString institutionPersonsSql(const QString& id, const QString& personSort)
@@ -81,33 +80,33 @@ QString institutionPersonsSql(const QString& id, const QString& personSort)
     const QString sort = personSort == QLatin1String("munkakor") ? personSort : QStringLiteral("lastname");
     return QStringLiteral("select illetek_kod,illetekes.nev_kod,lastname,firstname,munkakor from illetekes "
                           "left join szemelyt on illetekes.nev_kod=szemelyt.nev_kod  where illetekes.labor_kod=") +
-           keyText(id) + QStringLiteral(" order by upper(") + sort + QStringLiteral("),upper(firstname)");
+           db::sqlKey(id) + QStringLiteral(" order by upper(") + sort + QStringLiteral("),upper(firstname)");
 }
 
 QString institutionUpdateSql(const InstitutionFields& f)
 {
     return QStringLiteral("update labort set labor_nev=") + quote(f.name) +
-           QStringLiteral(",orszag_kod=") + keyOrNull(f.countryId) +
-           QStringLiteral(",varos_kod=") + keyOrNull(f.cityId) +
+           QStringLiteral(",orszag_kod=") + db::keyOrNull(f.countryId) +
+           QStringLiteral(",varos_kod=") + db::keyOrNull(f.cityId) +
            QStringLiteral(",iranyitosz=") + quote(f.zip) +
            QStringLiteral(",utca_hazsz=") + quote(f.street) +
-           QStringLiteral(" where labor_kod=") + keyText(f.id);
+           QStringLiteral(" where labor_kod=") + db::sqlKey(f.id);
 }
 
 QString institutionInsertSql(const InstitutionFields& f, int userId)
 {
     return QStringLiteral("insert into labort (labor_nev,orszag_kod,varos_kod,iranyitosz,utca_hazsz,letre_user,"
                           "letre_dat) values (") +
-           quote(f.name.trimmed()) + QLatin1Char(',') + keyOrNull(f.countryId) + QLatin1Char(',') +
-           keyOrNull(f.cityId) + QLatin1Char(',') + quote(f.zip.trimmed()) + QLatin1Char(',') +
+           quote(f.name.trimmed()) + QLatin1Char(',') + db::keyOrNull(f.countryId) + QLatin1Char(',') +
+           db::keyOrNull(f.cityId) + QLatin1Char(',') + quote(f.zip.trimmed()) + QLatin1Char(',') +
            quote(f.street.trimmed()) + QLatin1Char(',') + QString::number(userId) +
            QStringLiteral(",(select  now()))");
 }
 
 QString contactPersonInsertSql(const QString& institutionId, const QString& personId)
 {
-    return QStringLiteral("insert into illetekes (labor_kod,nev_kod) values  (") + keyText(institutionId) +
-           QLatin1Char(',') + keyText(personId) + QStringLiteral(");");
+    return QStringLiteral("insert into illetekes (labor_kod,nev_kod) values  (") + db::sqlKey(institutionId) +
+           QLatin1Char(',') + db::sqlKey(personId) + QStringLiteral(");");
 }
 
 Tlaborm::Tlaborm(Tszemelym* personEditor, QWidget* parent) : QDialog(parent), personEditor_(personEditor)
@@ -339,7 +338,7 @@ void Tlaborm::deletePerson()
     try {
         core::ProcWait wait;
         cmd_.exec(QStringLiteral("delete from illetekes where illetek_kod=") +
-                  keyText(personList_.text(row, QStringLiteral("illetek_kod"))));
+                  db::sqlKey(personList_.text(row, QStringLiteral("illetek_kod"))));
         loadPersons();
     } catch (const db::DbError& err) {
         dm.showError(err);

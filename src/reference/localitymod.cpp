@@ -12,7 +12,6 @@
 #include "db/sqltext.h"
 #include "reference/alt_loc.h"
 #include "reference/formrow.h"
-#include "reference/keytext.h"
 #include "reference/ownerrights.h"
 #include "reference/pickfield.h"
 #include "reference/searchtree.h"
@@ -40,7 +39,7 @@ QString countryOrNull(const QString& id)
 {
     const QString t = id.trimmed();
     if (t.isEmpty() || t == QLatin1String("0") || t == QLatin1String("-1")) return QStringLiteral("null");
-    return keyText(t);
+    return db::sqlKey(t);
 }
 
 QString numberOrNull(const QString& text)
@@ -95,7 +94,7 @@ QString localityLoadSql(const QString& id)
                "orszagt on localityt.orszag_kod=orszagt.orszag_kod) left join kontinentt on "
                "kontinentt.kont_kod=localityt.kont_kod left join users on users.user_id=localityt.letre_user left "
                "join localityt l2 on l2.locality_id=localityt.upward where localityt.locality_id=") +
-           keyText(id);
+           db::sqlKey(id);
 }
 
 QString continentKeySql(const QString& continentName)
@@ -106,15 +105,15 @@ QString continentKeySql(const QString& continentName)
 QString localityUpdateSql(const LocalityFields& f)
 {
     QString s = QStringLiteral("update localityt set loc_name=") + quote(f.name) + QStringLiteral(",region=") +
-                quote(f.region) + QStringLiteral(",kont_kod=") + keyText(f.continentKey) +
+                quote(f.region) + QStringLiteral(",kont_kod=") + db::sqlKey(f.continentKey) +
                 QStringLiteral(",date_Added=") + dateOrNull(f.added) + QStringLiteral(",description=") +
                 quote(f.description) + QStringLiteral(",geodat=") + quote(f.geodat);
     s += QStringLiteral(" ,orszag_kod=") + countryOrNull(f.countryId);
     for (int c = 0; c < CoordinateCount; ++c)
         s += QStringLiteral(" ,") + coordinateColumns()[size_t(c)] + QLatin1Char('=') +
              numberOrNull(f.coordinates[size_t(c)]);
-    s += QStringLiteral(" ,upward=") + keyOrNull(f.upward);
-    s += QStringLiteral(" where locality_id=") + keyText(f.id);
+    s += QStringLiteral(" ,upward=") + db::keyOrNull(f.upward);
+    s += QStringLiteral(" where locality_id=") + db::sqlKey(f.id);
     return s;
 }
 
@@ -124,11 +123,11 @@ QString localityInsertSql(const LocalityFields& f, int userId)
                     "begin;insert into localityt (loc_name,region,orszag_kod,kont_kod,date_added,description,"
                     "cen_lat,cen_lon,min_lat,min_lon,max_lat,max_lon,upward,geodat,letre_user,letre_dat) values (") +
                 quote(f.name.trimmed()) + QLatin1Char(',') + quote(f.region) + QLatin1Char(',') +
-                countryOrNull(f.countryId) + QLatin1Char(',') + keyText(f.continentKey) + QLatin1Char(',') +
+                countryOrNull(f.countryId) + QLatin1Char(',') + db::sqlKey(f.continentKey) + QLatin1Char(',') +
                 dateOrNull(f.added) + QLatin1Char(',') + quote(f.description);
     for (int c = CenLat; c <= MinLat; ++c) s += QLatin1Char(',') + numberOrNull(f.coordinates[size_t(c)]);
     for (int c = MinLon; c <= MaxLon; ++c) s += QStringLiteral(" ,") + numberOrNull(f.coordinates[size_t(c)]);
-    s += QStringLiteral(" ,") + keyOrNull(f.upward);
+    s += QStringLiteral(" ,") + db::keyOrNull(f.upward);
     s += QLatin1Char(',') + quote(f.geodat) + QLatin1Char(',') + QString::number(userId) +
          QStringLiteral(",(select  now()))");
     return s;
@@ -290,7 +289,7 @@ void Tlocalitym::openAltNames()
 {
     altNames_->clear();
     altList_.open(QStringLiteral("select * from loc_nev where locality_id=:par order by loc_name"),
-                  {{QStringLiteral("par"), db::Value(keyText(id()).toInt())}});
+                  {{QStringLiteral("par"), db::Value(db::sqlKey(id()).toInt())}});
     for (int r = 0; r < altList_.rowCount(); ++r) altNames_->addItem(altList_.text(r, QStringLiteral("loc_name")));
     if (altNames_->count() > 0) altNames_->setCurrentRow(0);
 }
@@ -342,7 +341,7 @@ void Tlocalitym::load()
             try {
                 cmd_.open(QStringLiteral("select l.kont_kod,k.kont_name from localityt l  join kontinentt k on "
                                          "k.kont_kod=l.kont_kod  where locality_id =:par"),
-                          {{QStringLiteral("par"), db::Value(keyText(upward_->id()).toInt())}});
+                          {{QStringLiteral("par"), db::Value(db::sqlKey(upward_->id()).toInt())}});
                 if (!cmd_.isEmpty())
                     continent_->setCurrentIndex(continent_->findText(cmd_.text(0, QStringLiteral("kont_name"))));
             } catch (const db::DbError& e) {
@@ -529,7 +528,7 @@ void Tlocalitym::deleteAltName()
     if (!dm.kerdes(msg::confirmDelete)) return;
     try {
         cmd_.exec(QStringLiteral("delete from loc_nev where locnev_id=:par"),
-                  {{QStringLiteral("par"), db::Value(keyText(altList_.text(row, QStringLiteral("locnev_id"))).toInt())}});
+                  {{QStringLiteral("par"), db::Value(db::sqlKey(altList_.text(row, QStringLiteral("locnev_id"))).toInt())}});
         openAltNames();
     } catch (const db::DbError& e) {
         core::showMessage(e.message());  // the general error report

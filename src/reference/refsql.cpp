@@ -2,7 +2,6 @@
 
 #include "db/error.h"
 #include "db/sqltext.h"
-#include "reference/keytext.h"
 
 namespace reference {
 namespace {
@@ -30,13 +29,13 @@ Statement bound(const BoundStatement& b, const EditValues& v)
 {
     Statement s{b.sql, {}};
     for (size_t i = 0; i < b.params.size(); ++i) s.params.emplace_back(paramName(i), paramValue(b.params[i], v));
-    if (b.appendId) s.sql += keyText(v.fields.value(0));
+    if (b.appendId) s.sql += db::sqlKey(v.fields.value(0));
     return s;
 }
 
 }  // namespace
 
-int toInteger(const QString& text) { return keyText(text).toInt(); }
+int toInteger(const QString& text) { return db::sqlKey(text).toInt(); }
 
 Statement loadStatement(const RefDesc& d, const QString& arg)
 {
@@ -48,13 +47,13 @@ Statement loadStatement(const RefDesc& d, const QString& arg)
 
 QString deleteSql(const RefDesc& d, const QString& key)
 {
-    return QStringLiteral("delete from ") + d.table + QStringLiteral(" where ") + d.key + QLatin1Char('=') + keyText(key);
+    return QStringLiteral("delete from ") + d.table + QStringLiteral(" where ") + d.key + QLatin1Char('=') + db::sqlKey(key);
 }
 
 QString rereadSql(const RefDesc& d, const QString& id)
 {
     return QStringLiteral("select ") + d.nameColumn() + QStringLiteral(" from ") + d.table + QStringLiteral(" where ")
-           + d.key + QLatin1Char('=') + keyText(id);
+           + d.key + QLatin1Char('=') + db::sqlKey(id);
 }
 
 QString changedQuestion(const QString& opened, const QString& stored)
@@ -72,7 +71,7 @@ Statement updateStatement(const RefDesc& d, const EditValues& v)
         if (i > 0) sql += QLatin1Char(',');
         sql += d.fields[i].column + QLatin1Char('=') + db::quote(v.fields.value(int(i) + 1).trimmed());
     }
-    return {sql + QStringLiteral(" where ") + d.key + QLatin1Char('=') + keyText(v.fields.value(0)), {}};
+    return {sql + QStringLiteral(" where ") + d.key + QLatin1Char('=') + db::sqlKey(v.fields.value(0)), {}};
 }
 
 Statement insertStatement(const RefDesc& d, const EditValues& v)

@@ -12,7 +12,6 @@
 #include "db/sqltext.h"
 #include "reference/elerhetomod.h"
 #include "reference/formrow.h"
-#include "reference/keytext.h"
 #include "reference/ownerrights.h"
 #include "reference/pickfield.h"
 #include "reference/shapetabs.h"
@@ -54,12 +53,12 @@ QString personLoadSql(const QString& id)
                "left join varost on varost.varos_kod=szemelyt.varos_kod "
                "left join orszagt on orszagt.orszag_kod=szemelyt.orszag_kod "
                "left join users on users.user_id=szemelyt.letre_user where nev_kod=") +
-           keyText(id);
+           db::sqlKey(id);
 }
 
 QString personContactsSql(const QString& id)
 {
-    return QStringLiteral("select eler_kod,eler_megnev,eler from elerheto where elerheto.nev_kod=") + keyText(id);
+    return QStringLiteral("select eler_kod,eler_megnev,eler from elerheto where elerheto.nev_kod=") + db::sqlKey(id);
 }
 
 QString personUpdateSql(const PersonFields& f)
@@ -69,13 +68,13 @@ QString personUpdateSql(const PersonFields& f)
            QStringLiteral(",firstname=") + quote(f.firstName) +
            QStringLiteral(",lastname=") + quote(f.lastName) +
            QStringLiteral(",middle=") + quote(f.middle) +
-           QStringLiteral(",orszag_kod=") + keyOrNull(f.countryId) +
+           QStringLiteral(",orszag_kod=") + db::keyOrNull(f.countryId) +
            QStringLiteral(",iranyitosz=") + quote(f.zip) +
-           QStringLiteral(",varos_kod=") + keyOrNull(f.cityId) +
+           QStringLiteral(",varos_kod=") + db::keyOrNull(f.cityId) +
            QStringLiteral(",utca_hazsz=") + quote(f.street) +
            QStringLiteral(",osszefogl=") + quote(f.description) +
            QStringLiteral(",munkakor=") + quote(f.scope) +
-           QStringLiteral(" where nev_kod=") + keyText(f.id);
+           QStringLiteral(" where nev_kod=") + db::sqlKey(f.id);
 }
 
 QString personInsertSql(const PersonFields& f, int userId)
@@ -84,8 +83,8 @@ QString personInsertSql(const PersonFields& f, int userId)
                           "varos_kod,utca_hazsz,osszefogl,munkakor,letre_user,letre_dat)values (") +
            quote(f.gender) + QLatin1Char(',') + quote(f.title) + QLatin1Char(',') + quote(f.firstName) +
            QLatin1Char(',') + quote(f.lastName) + QLatin1Char(',') + quote(f.middle) +
-           QLatin1Char(',') + keyOrNull(f.countryId) + QLatin1Char(',') + quote(f.zip) +
-           QLatin1Char(',') + keyOrNull(f.cityId) + QLatin1Char(',') + quote(f.street) +
+           QLatin1Char(',') + db::keyOrNull(f.countryId) + QLatin1Char(',') + quote(f.zip) +
+           QLatin1Char(',') + db::keyOrNull(f.cityId) + QLatin1Char(',') + quote(f.street) +
            QLatin1Char(',') + quote(f.description) + QLatin1Char(',') + quote(f.scope) +
            QLatin1Char(',') + QString::number(userId) + QStringLiteral(",(select  now()))");
 }
@@ -391,7 +390,7 @@ void Tszemelym::deleteContact()
     if (!dm.kerdes(msg::confirmDelete)) return;
     try {
         cmd_.exec(QStringLiteral("delete from elerheto where eler_kod=") +
-                  keyText(contactList_.text(row, QStringLiteral("eler_kod"))));
+                  db::sqlKey(contactList_.text(row, QStringLiteral("eler_kod"))));
     } catch (const db::DbError& e) {
         dm.showError(e);
     }

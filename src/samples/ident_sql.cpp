@@ -3,15 +3,11 @@
 #include "core/dates.h"
 #include "core/messages.h"
 #include "db/sqltext.h"
-#include "samples/sqlkey.h"
 
 namespace samples {
 namespace {
 
 const QString null = QStringLiteral("null");
-
-// a key or null when the field is empty
-QString keyOrNull(const QString& id) { return id.trimmed().isEmpty() ? null : sqlKey(id); }
 
 bool isSet(const QString& id) { return !id.trimmed().isEmpty() && id.trimmed() != QLatin1String("0"); }
 
@@ -21,12 +17,12 @@ QString dateText(const IdentValues& v) { return QLatin1Char('\'') + core::format
 // excavation when one is set, none for other samples
 QString localityValue(const IdentValues& v)
 {
-    if (v.type == 1) return sqlKey(v.geoLocality);
-    if (v.type == 2 && isSet(v.excLocality)) return sqlKey(v.excLocality);
+    if (v.type == 1) return db::sqlKey(v.geoLocality);
+    if (v.type == 2 && isSet(v.excLocality)) return db::sqlKey(v.excLocality);
     return null;
 }
 
-QString geoUnitValue(const IdentValues& v) { return keyOrNull(v.type == 1 ? v.geoUnitGeo : v.geoUnitArt); }
+QString geoUnitValue(const IdentValues& v) { return db::keyOrNull(v.type == 1 ? v.geoUnitGeo : v.geoUnitArt); }
 
 }  // namespace
 
@@ -53,16 +49,16 @@ QString identUpdateSql(const IdentValues& v, const QString& sampleId)
         + QStringLiteral(",description=") + db::quote(v.description)
         + QStringLiteral(",short_d=") + db::quote(v.shortD);
     sql += QStringLiteral(",date_of_sam=") + (v.hasDate ? dateText(v) : null);
-    sql += QStringLiteral(",tnev_kod=") + keyOrNull(v.tnev);
-    sql += QStringLiteral(",tlabor_kod=") + keyOrNull(v.tlabor);
-    sql += QStringLiteral(",sznev_kod=") + keyOrNull(v.sznev);
-    sql += QStringLiteral(",szlabor_kod=") + keyOrNull(v.szlabor);
+    sql += QStringLiteral(",tnev_kod=") + db::keyOrNull(v.tnev);
+    sql += QStringLiteral(",tlabor_kod=") + db::keyOrNull(v.tlabor);
+    sql += QStringLiteral(",sznev_kod=") + db::keyOrNull(v.sznev);
+    sql += QStringLiteral(",szlabor_kod=") + db::keyOrNull(v.szlabor);
     // an "Other" sample keeps its geological unit
     if (v.type != 3) sql += QStringLiteral(",geo_id=") + geoUnitValue(v);
     sql += QStringLiteral(",locality_id=") + localityValue(v);
-    sql += QStringLiteral(",art_id=") + (v.type == 2 ? sqlKey(v.artId) : null);
+    sql += QStringLiteral(",art_id=") + (v.type == 2 ? db::sqlKey(v.artId) : null);
     sql += QStringLiteral(",other_type=") + (v.type == 3 ? db::quote(v.otherText.trimmed()) : null);
-    return sql + QStringLiteral(" where sample_id=") + sqlKey(sampleId);
+    return sql + QStringLiteral(" where sample_id=") + db::sqlKey(sampleId);
 }
 
 QString identInsertSql(const IdentValues& v)
@@ -73,9 +69,9 @@ QString identInsertSql(const IdentValues& v)
     sql += db::quote(v.name.trimmed());
     sql += QLatin1Char(',') + (v.hasDate ? dateText(v) : null);
     sql += QLatin1Char(',') + localityValue(v);
-    for (const QString* id : {&v.tnev, &v.tlabor, &v.sznev, &v.szlabor}) sql += QLatin1Char(',') + keyOrNull(*id);
+    for (const QString* id : {&v.tnev, &v.tlabor, &v.sznev, &v.szlabor}) sql += QLatin1Char(',') + db::keyOrNull(*id);
     sql += QLatin1Char(',') + QString::number(v.type);
-    sql += QLatin1Char(',') + (v.type == 2 ? sqlKey(v.artId) : null);
+    sql += QLatin1Char(',') + (v.type == 2 ? db::sqlKey(v.artId) : null);
     sql += QLatin1Char(',') + (v.shortD.isEmpty() ? null : db::quote(v.shortD));
     sql += QLatin1Char(',') + QString::number(v.currentUserId) + QStringLiteral(",(select  now())");
     sql += QLatin1Char(',') + (v.type == 3 ? db::quote(v.otherText) : null);
@@ -89,7 +85,7 @@ QString identLoadSql(const QString& sampleId)
                "select *,gu.geo_nev,addszemelynev(samplet.tnev_kod) AS tnev, addlabornev(samplet.tlabor_kod) AS tlabor,"
                " addszemelynev(samplet.sznev_kod) AS sznev, addlabornev(samplet.szlabor_kod) AS szlabor,short_d from samplet"
                " left join geo_un gu on gu.geo_id=samplet.geo_id  where sample_id=")
-        + sqlKey(sampleId);
+        + db::sqlKey(sampleId);
 }
 
 QString localityDetailsSql(const QString& localityId)
@@ -97,7 +93,7 @@ QString localityDetailsSql(const QString& localityId)
     return QStringLiteral(
                "select region,kont_name,loc_name,orszag_nev from localityt loc left join orszagt o on o.orszag_kod=loc.orszag_kod"
                " left join kontinentt k on k.kont_kod=loc.kont_kod  where locality_id=")
-        + sqlKey(localityId);
+        + db::sqlKey(localityId);
 }
 
 QString artefactDetailsSql(const QString& artId)
@@ -106,7 +102,7 @@ QString artefactDetailsSql(const QString& artId)
                "select labor_nev,orszag_nev,varos_nev from artefactt left join labort on labort.labor_kod=artefactt.labor_id"
                " left join orszagt on orszagt.orszag_kod=labort.orszag_kod left join varost on varost.varos_kod=labort.varos_kod"
                " where artefactt.art_id=")
-        + sqlKey(artId);
+        + db::sqlKey(artId);
 }
 
 }  // namespace samples

@@ -5,7 +5,7 @@
 #include "samples/meres_types.h"
 #include "samples/samplem2_f.h"
 #include "samples/samplem2_hooks.h"
-#include "samples/sqlkey.h"
+#include "db/sqltext.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,13 +16,13 @@ namespace samples {
 
 QString litLinksSql(const QString& sampleId)
 {
-    return QStringLiteral("select sample_id,lit_id,title,type,mnemonic,meres_id from mintlittorzs where sample_id=") + sqlKey(sampleId);
+    return QStringLiteral("select sample_id,lit_id,title,type,mnemonic,meres_id from mintlittorzs where sample_id=") + db::sqlKey(sampleId);
 }
 
 QString litGroupedSql(const QString& sampleId)
 {
     return QStringLiteral("select sample_id,lit_id,title,max(type) as type,mnemonic from mintlittorzs where sample_id=")
-        + sqlKey(sampleId) + QStringLiteral(" group by sample_id,lit_id,title,mnemonic");
+        + db::sqlKey(sampleId) + QStringLiteral(" group by sample_id,lit_id,title,mnemonic");
 }
 
 namespace {

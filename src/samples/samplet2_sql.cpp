@@ -1,6 +1,6 @@
 #include "samples/samplet2_sql.h"
 
-#include "samples/sqlkey.h"
+#include "db/sqltext.h"
 
 #include <cmath>
 
@@ -15,7 +15,7 @@ QString sampleListSql(const QString& listOrder)
 
 QString sampleDeleteSql(const QString& sampleId)
 {
-    const QString id = sqlKey(sampleId);
+    const QString id = db::sqlKey(sampleId);
     QString sql = QStringLiteral("begin;delete from met_elem where sample_id=") + id + QLatin1Char(';');
     for (const char* table : {"alk_met", "phisical_prop", "samp_miner_mac", "kepekt", "samp_miner", "samp_cl",
                               "samp_konz", "mint_lit", "esrt", "faqta", "samplet"})
